@@ -1,0 +1,39 @@
+# Two commands do all the set-up on a fresh machine: `make run` and `make test`.
+JOBS ?= 2
+BUILD_DIR := build
+ASAN_DIR := build-asan
+TEST_ENV := QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+.PHONY: deps build build-asan run test test-plain test-asan bench format clean
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD_DIR) -j$(JOBS)
+
+build-asan: deps
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DLL_SANITIZE=ON
+	cmake --build $(ASAN_DIR) -j$(JOBS)
+
+run: build
+	cd $(BUILD_DIR)/bin && ./lunkerledger
+
+# Both configurations: the plain build, then the sanitizer build.
+test: test-plain test-asan
+
+test-plain: build
+	$(TEST_ENV) ctest --test-dir $(BUILD_DIR) --output-on-failure
+
+test-asan: build-asan
+	$(TEST_ENV) ctest --test-dir $(ASAN_DIR) --output-on-failure
+
+bench: build
+	$(BUILD_DIR)/bin/lunkerledger-bench
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD_DIR) $(ASAN_DIR)

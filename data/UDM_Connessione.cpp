@@ -1,0 +1,24 @@
+#include "data/UDM_Connessione.h"
+
+#include "data/MessageSeam.h"
+#include "data/U_QFile.h"
+#include "engine/EngineError.h"
+
+TDM_Conn* DM_Conn = nullptr;
+
+const QString TDM_Conn::kConnectionString = QStringLiteral(
+    "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=DATA2.MDB;Persist Security Info=False");
+
+const QString TDM_Conn::kConnectionFailed = QStringLiteral(
+    "Si sono verificati errori durante l'accesso ai dati. Controllare la \r\npresenza di un "
+    "file con estensione mdb  nella stessa cartella \r\ndel programma.");
+
+TDM_Conn::TDM_Conn() : ComponentOwner(QStringLiteral("DM_Conn")) {}
+
+void TDM_Conn::DataModuleCreate() {
+    try {
+        ADOConnection1.open(kConnectionString, ProgramDir());
+    } catch (const EngineError&) {
+        showError(kConnectionFailed);
+    }
+}

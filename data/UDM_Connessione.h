@@ -1,0 +1,20 @@
+#pragma once
+
+#include "engine/Component.h"
+#include "engine/Connection.h"
+
+// The connection module: the one database connection every query and command uses.
+class TDM_Conn : public ComponentOwner {
+public:
+    static const QString kConnectionString;
+    static const QString kConnectionFailed;
+
+    TDM_Conn();
+    // Opens the connection; any failure is told to the user and leaves it closed.
+    void DataModuleCreate();
+
+    Connection ADOConnection1;
+};
+
+// The single instance, once created at start-up.
+extern TDM_Conn* DM_Conn;

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "engine/Query.h"
+
+#include <QString>
+#include <vector>
+
+class ComponentOwner;
+
+// Where the program's files are, and the SQL text of every query, read from qry.ini
+// beside the program at the moment it is needed.
+using ParArr = std::vector<QVariant>;
+
+// The directory of the running executable, with its trailing separator.
+QString ProgramDir();
+// Tests point the program directory at a temporary folder; an empty path restores it.
+void SetProgramDirForTests(const QString& dir);
+
+// The value of the key in qry.ini, or "0" after telling the user it could not be found.
+QString ReadQueryText(const QString& section, const QString& key);
+// Loads, binds and opens every query of the module, in component order. An error while
+// opening leaves that query closed and is not reported; a binding error reaches the caller.
+void OpenModuleQueries(const ParArr& params, ComponentOwner& module);
+// Closes the query, binds the values and opens it again with the text it holds.
+void ReopenQuery(const ParArr& params, Query& query);

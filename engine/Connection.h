@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+struct sqlite3;
+class SqliteHandle;
+
+// The single database connection of the program. It opens an existing database file
+// read-write and never creates one: a missing, unreadable, read-only or foreign file is
+// an EngineError the caller can catch. Queries and commands share it.
+class Connection {
+public:
+    Connection();
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Opens the file named by the connection string's "Data Source", taken relative to
+    // baseDir unless it is absolute. Other keys of the string (provider, ...) are ignored.
+    void open(const QString& connectionString, const QString& baseDir);
+    void openFile(const QString& path);
+    void close();
+    bool isOpen() const { return m_handle != nullptr; }
+
+    // "Data Source" of a connection string, blanks trimmed; empty when there is none.
+    static QString dataSourceOf(const QString& connectionString);
+
+    // For the engine's own statements; null while closed.
+    const std::shared_ptr<SqliteHandle>& handle() const { return m_handle; }
+
+private:
+    std::shared_ptr<SqliteHandle> m_handle;
+};

@@ -1,0 +1,6 @@
+#include "engine/EngineError.h"
+
+#include <utility>
+
+EngineError::EngineError(QString message)
+    : m_message(std::move(message)), m_utf8(m_message.toUtf8()) {}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <exception>
+
+// The one error type of the data engine. Its message is what the user reads in the
+// general error box, so it is Italian where the engine adds words of its own.
+class EngineError : public std::exception {
+public:
+    explicit EngineError(QString message);
+    const QString& message() const noexcept { return m_message; }
+    const char* what() const noexcept override { return m_utf8.constData(); }
+
+private:
+    QString m_message;
+    QByteArray m_utf8;
+};
+
+// A typed text that cannot become the field's value (a bad date, a non-number).
+// Callers catch it apart from every other engine error, so it is a type of its own.
+class ConversionError : public EngineError {
+public:
+    using EngineError::EngineError;
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+// Engine-internal: the only header besides the engine's own sources that sees sqlite3.h.
+#include <sqlite3.h>
+
+#include <QString>
+#include <memory>
+
+class EngineError;
+
+// Owns an open sqlite3 database; statements keep it alive through shared ownership, so
+// closing the connection while a query still holds a statement is safe.
+class SqliteHandle {
+public:
+    explicit SqliteHandle(sqlite3* db) : m_db(db) {}
+    ~SqliteHandle() { sqlite3_close_v2(m_db); }
+    SqliteHandle(const SqliteHandle&) = delete;
+    SqliteHandle& operator=(const SqliteHandle&) = delete;
+    sqlite3* db() const { return m_db; }
+
+private:
+    sqlite3* m_db;
+};
+
+// A prepared statement bound to the handle it was prepared on.
+class Statement {
+public:
+    Statement(std::shared_ptr<SqliteHandle> handle, const QString& sql);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    sqlite3_stmt* get() const { return m_stmt; }
+    const std::shared_ptr<SqliteHandle>& handle() const { return m_handle; }
+    int parameterCount() const { return sqlite3_bind_parameter_count(m_stmt); }
+    // Steps once; true while a row is available. Throws EngineError on failure.
+    bool step();
+    void reset();
+
+private:
+    std::shared_ptr<SqliteHandle> m_handle;
+    sqlite3_stmt* m_stmt = nullptr;
+};
+
+// The engine's message with a short Italian sentence in front for the common failures.
+EngineError sqliteError(sqlite3* db, int rc);
+EngineError sqliteError(sqlite3* db, int rc, const QString& fallback);
