@@ -52,7 +52,8 @@ QString readString(const QByteArray& content, const QString& section, const QStr
     qsizetype pos = 0;
     while (pos <= text.size() && where != After) {
         qsizetype end = pos;
-        while (end < text.size() && text[end] != QLatin1Char('\r') && text[end] != QLatin1Char('\n'))
+        while (end < text.size() && text[end] != QLatin1Char('\r') &&
+               text[end] != QLatin1Char('\n'))
             ++end;
         const QStringView line = trimBlanks(QStringView(text).mid(pos, end - pos));
         pos = end + 1;

@@ -34,8 +34,8 @@ void SetProgramDirForTests(const QString& dir) {
 }
 
 QString ReadQueryText(const QString& section, const QString& key) {
-    const QString value =
-        PrivateProfile::readString(ProgramDir() + QStringLiteral("qry.ini"), section, key, kMissing);
+    const QString value = PrivateProfile::readString(ProgramDir() + QStringLiteral("qry.ini"),
+                                                     section, key, kMissing);
     if (value == kMissing)
         showError(kQueryTextMissing);
     return value;

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-Component::Component(QString name, ComponentOwner* owner) : m_name(std::move(name)), m_owner(owner) {
+Component::Component(QString name, ComponentOwner* owner)
+    : m_name(std::move(name)), m_owner(owner) {
     if (m_owner)
         m_owner->add(this);
 }

@@ -120,8 +120,8 @@ void Query::close() {
 
 void Query::requireOpen() const {
     if (!isOpen())
-        throw EngineError(
-            QStringLiteral("Operazione non consentita: il dataset '%1' è chiuso.").arg(componentName()));
+        throw EngineError(QStringLiteral("Operazione non consentita: il dataset '%1' è chiuso.")
+                              .arg(componentName()));
 }
 
 void Query::requireRow() const {
@@ -224,8 +224,8 @@ int Query::requireField(const QString& name) const {
     requireOpen();
     const int i = fieldIndex(name);
     if (i < 0)
-        throw EngineError(QStringLiteral("Il dataset '%1' non ha un campo '%2'.")
-                              .arg(componentName(), name));
+        throw EngineError(
+            QStringLiteral("Il dataset '%1' non ha un campo '%2'.").arg(componentName(), name));
     return i;
 }
 
@@ -376,7 +376,8 @@ QString Query::primaryKeyOf(const QString& table) const {
     bindValue(info, 1, table);
     QStringList keys;
     while (info.step())
-        keys << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(info.get(), 0)));
+        keys << QString::fromUtf8(
+            reinterpret_cast<const char*>(sqlite3_column_text(info.get(), 0)));
     if (keys.size() != 1)
         throw EngineError(QStringLiteral("La tabella '%1' non ha una chiave semplice: il dataset "
                                          "'%2' non è aggiornabile.")
@@ -467,11 +468,11 @@ void Query::reloadRow(const QString& table, const QString& keyColumn, const QVar
     }
     if (mapped.empty())
         return;
-    Statement sel(m_connection->handle(),
-                  QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
-                      .arg(columns.join(QLatin1String(", ")), quoteIdentifier(table),
-                           keyColumn == QLatin1String("rowid") ? keyColumn
-                                                                : quoteIdentifier(keyColumn)));
+    Statement sel(
+        m_connection->handle(),
+        QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+            .arg(columns.join(QLatin1String(", ")), quoteIdentifier(table),
+                 keyColumn == QLatin1String("rowid") ? keyColumn : quoteIdentifier(keyColumn)));
     bindValue(sel, 1, keyValue);
     if (!sel.step())
         return;

@@ -17,9 +17,9 @@ std::vector<QVariant> readRow(sqlite3_stmt* stmt, int columns) {
             row.emplace_back(sqlite3_column_double(stmt, c));
             break;
         case SQLITE_TEXT:
-            row.emplace_back(QString::fromUtf8(
-                reinterpret_cast<const char*>(sqlite3_column_text(stmt, c)),
-                sqlite3_column_bytes(stmt, c)));
+            row.emplace_back(
+                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, c)),
+                                  sqlite3_column_bytes(stmt, c)));
             break;
         case SQLITE_BLOB:
             row.emplace_back(QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, c)),

@@ -8,8 +8,8 @@ Statement::Statement(std::shared_ptr<SqliteHandle> handle, const QString& sql)
     : m_handle(std::move(handle)) {
     const QByteArray utf8 = sql.toUtf8();
     const char* tail = nullptr;
-    const int rc = sqlite3_prepare_v2(m_handle->db(), utf8.constData(), int(utf8.size()), &m_stmt,
-                                      &tail);
+    const int rc =
+        sqlite3_prepare_v2(m_handle->db(), utf8.constData(), int(utf8.size()), &m_stmt, &tail);
     if (rc != SQLITE_OK) {
         sqlite3_finalize(m_stmt);
         m_stmt = nullptr;
@@ -21,8 +21,8 @@ Statement::Statement(std::shared_ptr<SqliteHandle> handle, const QString& sql)
     if (tail && QByteArray(tail).trimmed().size() > 0 && QByteArray(tail).trimmed() != ";") {
         sqlite3_finalize(m_stmt);
         m_stmt = nullptr;
-        throw EngineError(QStringLiteral("Il testo della query contiene più di un'istruzione: '%1'")
-                              .arg(sql));
+        throw EngineError(
+            QStringLiteral("Il testo della query contiene più di un'istruzione: '%1'").arg(sql));
     }
 }
 
@@ -79,5 +79,6 @@ EngineError sqliteError(sqlite3* db, int rc, const QString& fallback) {
     default:
         break;
     }
-    return EngineError(sentence.isEmpty() ? engineText : sentence + QStringLiteral("\n") + engineText);
+    return EngineError(sentence.isEmpty() ? engineText
+                                          : sentence + QStringLiteral("\n") + engineText);
 }

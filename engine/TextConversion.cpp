@@ -164,10 +164,11 @@ QVariant valueFromText(const QString& text, FieldType type) {
 bool acceptsChar(FieldType type, QChar c) {
     switch (type) {
     case FieldType::Integer:
-        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('+') || c == QLatin1Char('-');
+        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('+') ||
+               c == QLatin1Char('-');
     case FieldType::Real:
-        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('+') || c == QLatin1Char('-') ||
-               c == QLatin1Char(',') || c == QLatin1Char('.');
+        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('+') ||
+               c == QLatin1Char('-') || c == QLatin1Char(',') || c == QLatin1Char('.');
     default:
         return true;
     }

@@ -22,7 +22,12 @@ void TestDatabaseTool::createsThenRefusesToOverwrite() {
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.read(16), QByteArray("SQLite format 3\0", 16));
     f.close();
-    const QByteArray before = [&] { f.open(QIODevice::ReadOnly); QByteArray b = f.readAll(); f.close(); return b; }();
+    const QByteArray before = [&] {
+        f.open(QIODevice::ReadOnly);
+        QByteArray b = f.readAll();
+        f.close();
+        return b;
+    }();
 
     tool.start(QStringLiteral(LL_DB_TOOL), {QStringLiteral("create"), path});
     QVERIFY(tool.waitForFinished());

@@ -56,12 +56,14 @@ void TestQueryCatalogue::readQueryText_data() {
     QTest::addColumn<QString>("expected");
     QTest::addColumn<bool>("reported");
     QTest::newRow("present") << QByteArray("[DM_Test]\nADOQ_First=SELECT 1") << "SELECT 1" << false;
-    QTest::newRow("letter case") << QByteArray("[dm_test]\nadoq_first=SELECT 1") << "SELECT 1" << false;
+    QTest::newRow("letter case") << QByteArray("[dm_test]\nadoq_first=SELECT 1") << "SELECT 1"
+                                 << false;
     QTest::newRow("value 0") << QByteArray("[DM_Test]\nADOQ_First=0") << "0" << true;
     QTest::newRow("quoted 0") << QByteArray("[DM_Test]\nADOQ_First=\"0\"") << "0" << true;
     QTest::newRow("empty value") << QByteArray("[DM_Test]\nADOQ_First=") << "" << false;
     QTest::newRow("missing key") << QByteArray("[DM_Test]\nADOQ_Other=SELECT 1") << "0" << true;
-    QTest::newRow("missing section") << QByteArray("[DM_Other]\nADOQ_First=SELECT 1") << "0" << true;
+    QTest::newRow("missing section")
+        << QByteArray("[DM_Other]\nADOQ_First=SELECT 1") << "0" << true;
     QTest::newRow("3000 characters") << "[DM_Test]\nADOQ_First=" + QByteArray(3000, 'x')
                                      << QString(2047, QLatin1Char('x')) << false;
 }

@@ -14,7 +14,8 @@ namespace {
 const QString kBusy = QStringLiteral(
     "Lo stato attuale è di modifica o di inserimento: salvare i dati o \r\nannullare le "
     "modifiche per consentire questa operazione.");
-const QString kConfirm = QStringLiteral("Questo elemento verrà definitivamente eliminato: \r\ncontinuare?");
+const QString kConfirm =
+    QStringLiteral("Questo elemento verrà definitivamente eliminato: \r\ncontinuare?");
 
 // Stands in for a bound edit box holding typed text that is written at post time.
 struct PendingText : DataSetObserver {
@@ -69,7 +70,8 @@ void TestRecordOperation::init() {
     add.setSql(QStringLiteral("INSERT INTO TUscita (DataDa, Note) VALUES ('2005-03-05', 'a'), "
                               "('2005-04-01', 'b')"));
     add.execute();
-    sessions().setSql(QStringLiteral("SELECT Id_uscita, DataDa, Note FROM TUscita ORDER BY DataDa"));
+    sessions().setSql(
+        QStringLiteral("SELECT Id_uscita, DataDa, Note FROM TUscita ORDER BY DataDa"));
 }
 
 void TestRecordOperation::cleanup() {
@@ -143,7 +145,8 @@ void TestRecordOperation::codeFromState() {
     QCOMPARE(sessions().state(), after);
     QCOMPARE(messages.texts(), shown);
     for (const MessageRequest& r : messages.shown()) {
-        QCOMPARE(r.caption, r.text == kBusy ? QStringLiteral("Warning") : QStringLiteral("Confirm"));
+        QCOMPARE(r.caption,
+                 r.text == kBusy ? QStringLiteral("Warning") : QStringLiteral("Confirm"));
         QCOMPARE(r.buttons, r.text == kBusy ? MessageButtons::Ok : MessageButtons::YesNo);
     }
     QCOMPARE(count(c, QStringLiteral("SELECT count(*) FROM TUscita")), rows);
@@ -192,10 +195,10 @@ void TestRecordOperation::saveRefusedByTheDatabase() {
 
 void TestRecordOperation::componentByExactName() {
     sessions().open();
-    QVERIFY_THROWS_EXCEPTION(EngineError,
-                             OperationOnComponent(*m_module, opNew, QStringLiteral("adoq_sessioni")));
-    QVERIFY_THROWS_EXCEPTION(EngineError,
-                             OperationOnComponent(*m_module, opNew, QStringLiteral("ADOC_OperazCarpisti")));
+    QVERIFY_THROWS_EXCEPTION(
+        EngineError, OperationOnComponent(*m_module, opNew, QStringLiteral("adoq_sessioni")));
+    QVERIFY_THROWS_EXCEPTION(
+        EngineError, OperationOnComponent(*m_module, opNew, QStringLiteral("ADOC_OperazCarpisti")));
     QCOMPARE(sessions().state(), DataSetState::Browse);
 }
 
@@ -209,21 +212,25 @@ void TestRecordOperation::executeCommand() {
     const QString links = QStringLiteral("SELECT count(*) FROM TUscitaPescatore");
 
     ScriptedMessages messages;
-    ExecuteCommand(1, QStringLiteral("DM_Sessioni"), {session, person}, m_module->ADOC_OperazCarpisti);
+    ExecuteCommand(1, QStringLiteral("DM_Sessioni"), {session, person},
+                   m_module->ADOC_OperazCarpisti);
     QCOMPARE(count(c, links), 1);
-    ExecuteCommand(1, QStringLiteral("DM_Sessioni"), {session, person}, m_module->ADOC_OperazCarpisti);
+    ExecuteCommand(1, QStringLiteral("DM_Sessioni"), {session, person},
+                   m_module->ADOC_OperazCarpisti);
     QCOMPARE(count(c, links), 1); // attaching twice is harmless
-    ExecuteCommand(2, QStringLiteral("DM_Sessioni"), {session, person}, m_module->ADOC_OperazCarpisti);
+    ExecuteCommand(2, QStringLiteral("DM_Sessioni"), {session, person},
+                   m_module->ADOC_OperazCarpisti);
     QCOMPARE(count(c, links), 0);
     QVERIFY(messages.shown().isEmpty());
-    QVERIFY_THROWS_EXCEPTION(EngineError, ExecuteCommand(1, QStringLiteral("DM_Sessioni"),
-                                                         {session, person, 3},
-                                                         m_module->ADOC_OperazCarpisti));
+    QVERIFY_THROWS_EXCEPTION(EngineError,
+                             ExecuteCommand(1, QStringLiteral("DM_Sessioni"), {session, person, 3},
+                                            m_module->ADOC_OperazCarpisti));
     // A missing key shows the query-text error, then the text "0" fails to run.
     QVERIFY_THROWS_EXCEPTION(EngineError, ExecuteCommand(3, QStringLiteral("DM_Sessioni"), {},
                                                          m_module->ADOC_OperazCarpisti));
     QCOMPARE(messages.shown().size(), 1);
-    QVERIFY(messages.shown().front().text.startsWith(QStringLiteral("ERRORE: impossibile trovare")));
+    QVERIFY(
+        messages.shown().front().text.startsWith(QStringLiteral("ERRORE: impossibile trovare")));
 }
 
 QTEST_GUILESS_MAIN(TestRecordOperation)

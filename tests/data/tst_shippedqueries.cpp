@@ -66,7 +66,8 @@ void TestShippedQueries::init() {
     m_dir = std::make_unique<TestProgramDir>();
     m_messages = std::make_unique<ScriptedMessages>();
     exec(conn(), QStringLiteral("INSERT INTO TLago (Ds_desc) VALUES ('Lago di Bolsena')"));
-    exec(conn(), QStringLiteral("INSERT INTO TPescatore (Ds_Pescatore) VALUES ('Marco'), ('Luca')"));
+    exec(conn(),
+         QStringLiteral("INSERT INTO TPescatore (Ds_Pescatore) VALUES ('Marco'), ('Luca')"));
     exec(conn(), QStringLiteral("INSERT INTO TUscita (DataDa, DataA, Nm_lago, Nm_Stagione) VALUES "
                                 "('2005-06-10', '2005-06-12', 1, 2), ('2004-09-01', NULL, 1, 3)"));
     exec(conn(), QStringLiteral("INSERT INTO TUscitaPescatore VALUES (1, 1)"));
@@ -154,11 +155,13 @@ void TestShippedQueries::catchColumnOrder() {
     auto q = open(QStringLiteral("DM_Sessioni"), QStringLiteral("ADOQ_SESSPrede"), {1});
     QCOMPARE(q->fieldCount(), 15);
     QCOMPARE(q->fieldInfo(0).originColumn, QStringLiteral("Id_preda"));
-    QCOMPARE(fieldNames(*q).mid(1, 5), QStringList({"Nm_uscita", "Data", "Nm_Ora", "Ds_tipo", "Peso"}));
+    QCOMPARE(fieldNames(*q).mid(1, 5),
+             QStringList({"Nm_uscita", "Data", "Nm_Ora", "Ds_tipo", "Peso"}));
     QStringList rest = fieldNames(*q).mid(6);
     rest.sort();
-    QStringList expected{"Nm_Pescatore", "Nm_Esca", "Nm_innesco", "Nm_montatura", "Profondita",
-                         "Nm_CondMeteo", "Nm_Vento_direz", "Ds_Vento_intens", "Foto"};
+    QStringList expected{"Nm_Pescatore",   "Nm_Esca",         "Nm_innesco",
+                         "Nm_montatura",   "Profondita",      "Nm_CondMeteo",
+                         "Nm_Vento_direz", "Ds_Vento_intens", "Foto"};
     expected.sort();
     QCOMPARE(rest, expected);
     QCOMPARE(q->displayText(QStringLiteral("Data")), QStringLiteral("11/06/2005"));
@@ -190,14 +193,27 @@ void TestShippedQueries::updatableQueriesWriteBack_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("perSession");
     const QString S = QStringLiteral("DM_Sessioni"), E = QStringLiteral("DM_Elenco");
-    QTest::newRow("sessions") << S << "ADOQ_Sessioni" << "DataDa" << "01/05/2006" << false;
-    QTest::newRow("groundbait") << S << "ADOQ_SESSPastura" << "q_pastura1" << "4,5" << true;
-    QTest::newRow("catches") << S << "ADOQ_SESSPrede" << "Peso" << "18,25" << true;
-    QTest::newRow("reportage") << "DM_Reportage" << "ADOQ_Reportage" << "Ds_commento" << "Tramonto" << true;
-    const char* lists[][2] = {{"ADOQ_Lago", "Ds_desc"},           {"ADOQ_Carpisti", "Ds_Pescatore"},
-                              {"ADOQ_tipovento", "ds_tipovento"},  {"ADOQ_Tipopastura", "Ds_tipopastura"},
-                              {"ADOQ_Esca", "Ds_esca"},            {"ADOQ_Innesco", "Ds_innesco"},
-                              {"ADOQ_Montature", "Ds_montatura"},  {"ADOQ_TipoCondMeteo", "Ds_Condmeteo"},
+    QTest::newRow("sessions") << S << "ADOQ_Sessioni"
+                              << "DataDa"
+                              << "01/05/2006" << false;
+    QTest::newRow("groundbait") << S << "ADOQ_SESSPastura"
+                                << "q_pastura1"
+                                << "4,5" << true;
+    QTest::newRow("catches") << S << "ADOQ_SESSPrede"
+                             << "Peso"
+                             << "18,25" << true;
+    QTest::newRow("reportage") << "DM_Reportage"
+                               << "ADOQ_Reportage"
+                               << "Ds_commento"
+                               << "Tramonto" << true;
+    const char* lists[][2] = {{"ADOQ_Lago", "Ds_desc"},
+                              {"ADOQ_Carpisti", "Ds_Pescatore"},
+                              {"ADOQ_tipovento", "ds_tipovento"},
+                              {"ADOQ_Tipopastura", "Ds_tipopastura"},
+                              {"ADOQ_Esca", "Ds_esca"},
+                              {"ADOQ_Innesco", "Ds_innesco"},
+                              {"ADOQ_Montature", "Ds_montatura"},
+                              {"ADOQ_TipoCondMeteo", "Ds_Condmeteo"},
                               {"ADOQ_TipoSessione", "Ds_TipoSessione"}};
     for (auto& l : lists)
         QTest::addRow("list %s", l[0]) << E << l[0] << l[1] << "Nuovo elemento" << false;
@@ -255,7 +271,8 @@ void TestShippedQueries::deletingASessionTakesItsRows() {
     QCOMPARE(sessions->value(0).toInt(), 1);
     QCOMPARE(RecordOperation(opDelete, *sessions), orOk);
     for (const char* table : {"TPreda", "TPastura", "TReportage", "TUscitaPescatore"})
-        QCOMPARE(scalar(conn(), QStringLiteral("SELECT count(*) FROM %1").arg(QLatin1String(table))), 0);
+        QCOMPARE(
+            scalar(conn(), QStringLiteral("SELECT count(*) FROM %1").arg(QLatin1String(table))), 0);
     QCOMPARE(scalar(conn(), QStringLiteral("SELECT count(*) FROM TPescatore")), 2);
 }
 
@@ -287,7 +304,8 @@ void TestShippedQueries::seasonsAreFixed() {
     for (; seasons.size() < q.recordCount(); q.next())
         seasons << QStringLiteral("%1 %2").arg(q.value(0).toInt()).arg(q.displayText(1));
     QCOMPARE(seasons, QStringList({"1 Primavera", "2 Estate", "3 Autunno", "4 Inverno"}));
-    QCOMPARE(scalar(conn(), QStringLiteral("SELECT count(*) FROM TLago")), 1); // only this fixture's
+    QCOMPARE(scalar(conn(), QStringLiteral("SELECT count(*) FROM TLago")),
+             1); // only this fixture's
     TestProgramDir fresh;
     Connection c;
     c.openFile(fresh.databasePath());

@@ -23,10 +23,12 @@ private slots:
 };
 
 void TestConnection::dataSourceOfConnectionString() {
-    QCOMPARE(Connection::dataSourceOf(QStringLiteral(
-                 "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=DATA2.MDB;Persist Security Info=False")),
-             QStringLiteral("DATA2.MDB"));
-    QCOMPARE(Connection::dataSourceOf(QStringLiteral("data source = x.db ")), QStringLiteral("x.db"));
+    QCOMPARE(
+        Connection::dataSourceOf(QStringLiteral(
+            "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=DATA2.MDB;Persist Security Info=False")),
+        QStringLiteral("DATA2.MDB"));
+    QCOMPARE(Connection::dataSourceOf(QStringLiteral("data source = x.db ")),
+             QStringLiteral("x.db"));
     QVERIFY(Connection::dataSourceOf(QStringLiteral("Provider=x")).isEmpty());
 }
 
@@ -81,9 +83,12 @@ void TestConnection::failures() {
 void TestConnection::readOnlyFileIsRefused() {
     TestProgramDir dir(TestProgramDir::DatabaseOnly);
     // Permission bits do not stop root; an immutable file does.
-    const bool root = QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("test \"$(id -u)\" -eq 0")}) == 0;
+    const bool root =
+        QProcess::execute(QStringLiteral("sh"),
+                          {QStringLiteral("-c"), QStringLiteral("test \"$(id -u)\" -eq 0")}) == 0;
     if (root) {
-        if (QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), dir.databasePath()}) != 0)
+        if (QProcess::execute(QStringLiteral("chattr"),
+                              {QStringLiteral("+i"), dir.databasePath()}) != 0)
             QSKIP("no way to make a file read-only for root here");
     } else {
         QFile::setPermissions(dir.databasePath(), QFile::ReadOwner);

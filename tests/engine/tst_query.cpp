@@ -58,8 +58,9 @@ private:
 
 void TestQuery::init() {
     m_dir = std::make_unique<TestProgramDir>(TestProgramDir::DatabaseOnly);
-    exec(m_dir->connection(),
-         QStringLiteral("INSERT INTO TLago (Ds_desc) VALUES ('Bolsena'), ('Trasimeno'), ('Garda')"));
+    exec(
+        m_dir->connection(),
+        QStringLiteral("INSERT INTO TLago (Ds_desc) VALUES ('Bolsena'), ('Trasimeno'), ('Garda')"));
     m_lakes = std::make_unique<Query>(QStringLiteral("ADOQ_Lago"), nullptr, &m_dir->connection());
     m_lakes->setSql(QStringLiteral("SELECT Id_lago, Ds_desc FROM TLago ORDER BY Id_lago"));
 }
@@ -92,24 +93,24 @@ void TestQuery::operationFromState_data() {
         int withX;
     };
     const Case cases[] = {
-        {"closed", "open", false, B, 3, 0},       {"closed", "close", false, C, 3, 0},
-        {"closed", "insert", true, C, 3, 0},      {"closed", "edit", true, C, 3, 0},
-        {"closed", "post", true, C, 3, 0},        {"closed", "cancel", false, C, 3, 0},
-        {"closed", "remove", true, C, 3, 0},      {"closed", "next", true, C, 3, 0},
-        {"browse", "open", false, B, 3, 0},       {"browse", "close", false, C, 3, 0},
-        {"browse", "insert", false, I, 3, 0},     {"browse", "edit", false, E, 3, 0},
-        {"browse", "post", true, B, 3, 0},        {"browse", "cancel", false, B, 3, 0},
-        {"browse", "remove", false, B, 2, 0},     {"browse", "next", false, B, 3, 0},
-        {"empty", "insert", false, I, 0, 0},      {"empty", "edit", false, I, 0, 0},
-        {"empty", "remove", true, B, 0, 0},       {"empty", "next", false, B, 0, 0},
-        {"empty", "post", true, B, 0, 0},         {"edit", "open", false, E, 3, 0},
-        {"edit", "close", false, C, 3, 0},        {"edit", "insert", false, I, 3, 1},
-        {"edit", "edit", false, E, 3, 0},         {"edit", "post", false, B, 3, 1},
-        {"edit", "cancel", false, B, 3, 0},       {"edit", "remove", false, B, 2, 0},
-        {"edit", "next", false, B, 3, 1},         {"insert", "close", false, C, 3, 0},
-        {"insert", "insert", false, I, 4, 1},     {"insert", "post", false, B, 4, 1},
-        {"insert", "cancel", false, B, 3, 0},     {"insert", "remove", false, B, 3, 0},
-        {"insert", "next", false, B, 4, 1},       {"insert", "edit", false, I, 3, 0},
+        {"closed", "open", false, B, 3, 0},   {"closed", "close", false, C, 3, 0},
+        {"closed", "insert", true, C, 3, 0},  {"closed", "edit", true, C, 3, 0},
+        {"closed", "post", true, C, 3, 0},    {"closed", "cancel", false, C, 3, 0},
+        {"closed", "remove", true, C, 3, 0},  {"closed", "next", true, C, 3, 0},
+        {"browse", "open", false, B, 3, 0},   {"browse", "close", false, C, 3, 0},
+        {"browse", "insert", false, I, 3, 0}, {"browse", "edit", false, E, 3, 0},
+        {"browse", "post", true, B, 3, 0},    {"browse", "cancel", false, B, 3, 0},
+        {"browse", "remove", false, B, 2, 0}, {"browse", "next", false, B, 3, 0},
+        {"empty", "insert", false, I, 0, 0},  {"empty", "edit", false, I, 0, 0},
+        {"empty", "remove", true, B, 0, 0},   {"empty", "next", false, B, 0, 0},
+        {"empty", "post", true, B, 0, 0},     {"edit", "open", false, E, 3, 0},
+        {"edit", "close", false, C, 3, 0},    {"edit", "insert", false, I, 3, 1},
+        {"edit", "edit", false, E, 3, 0},     {"edit", "post", false, B, 3, 1},
+        {"edit", "cancel", false, B, 3, 0},   {"edit", "remove", false, B, 2, 0},
+        {"edit", "next", false, B, 3, 1},     {"insert", "close", false, C, 3, 0},
+        {"insert", "insert", false, I, 4, 1}, {"insert", "post", false, B, 4, 1},
+        {"insert", "cancel", false, B, 3, 0}, {"insert", "remove", false, B, 3, 0},
+        {"insert", "next", false, B, 4, 1},   {"insert", "edit", false, I, 3, 0},
     };
     for (const Case& c : cases)
         QTest::addRow("%s %s", c.from, c.op)
@@ -162,7 +163,8 @@ void TestQuery::operationFromState() {
     QCOMPARE(failed, fails);
     QCOMPARE(m_lakes->state(), after);
     QCOMPARE(scalar(c, QStringLiteral("SELECT count(*) FROM TLago")), rowsInTable);
-    QCOMPARE(scalar(c, QStringLiteral("SELECT count(*) FROM TLago WHERE Ds_desc = 'X'")), rowsWithX);
+    QCOMPARE(scalar(c, QStringLiteral("SELECT count(*) FROM TLago WHERE Ds_desc = 'X'")),
+             rowsWithX);
 }
 
 void TestQuery::countsAndPositions() {
@@ -199,7 +201,8 @@ void TestQuery::moveStopsWhenPostFails() {
     exec(m_dir->connection(),
          QStringLiteral("INSERT INTO TUscita (DataDa) VALUES ('2005-03-05'), ('2005-04-01')"));
     Query sessions(QStringLiteral("ADOQ_Sessioni"), nullptr, &m_dir->connection());
-    sessions.setSql(QStringLiteral("SELECT Id_uscita, DataDa, Nm_lago FROM TUscita ORDER BY DataDa"));
+    sessions.setSql(
+        QStringLiteral("SELECT Id_uscita, DataDa, Nm_lago FROM TUscita ORDER BY DataDa"));
     sessions.open();
     sessions.edit();
     sessions.setValue(QStringLiteral("Nm_lago"), 999); // no such lake
@@ -233,7 +236,8 @@ void TestQuery::insertReadsKeyBackAtOnce() {
     sessions.post();
     const int key = sessions.value(QStringLiteral("id_USCITA")).toInt();
     QVERIFY(key > 0);
-    QCOMPARE(key, scalar(m_dir->connection(), QStringLiteral("SELECT max(Id_uscita) FROM TUscita")));
+    QCOMPARE(key,
+             scalar(m_dir->connection(), QStringLiteral("SELECT max(Id_uscita) FROM TUscita")));
     QCOMPARE(sessions.recNo(), 1);
     QCOMPARE(sessions.value(QStringLiteral("DataDa")).toDate(), QDate(2005, 3, 5));
     Query stored(QStringLiteral("s"), nullptr, &m_dir->connection());
@@ -255,7 +259,9 @@ void TestQuery::editWritesOnlyTheOriginTable() {
     q.setText(QStringLiteral("Note"), QStringLiteral("Vento forte da nord"));
     q.setText(QStringLiteral("Lago"), QStringLiteral("non scritto"));
     q.post();
-    QCOMPARE(scalar(c, QStringLiteral("SELECT count(*) FROM TUscita WHERE Note = 'Vento forte da nord'")), 1);
+    QCOMPARE(scalar(c, QStringLiteral(
+                           "SELECT count(*) FROM TUscita WHERE Note = 'Vento forte da nord'")),
+             1);
     QCOMPARE(scalar(c, QStringLiteral("SELECT count(*) FROM TLago WHERE Ds_desc = 'Bolsena'")), 1);
 }
 
@@ -265,8 +271,8 @@ void TestQuery::typedTextConversion() {
     sessions.open();
     sessions.insert();
     sessions.setText(QStringLiteral("DataDa"), QStringLiteral("05/03/2005"));
-    QVERIFY_THROWS_EXCEPTION(ConversionError,
-                             sessions.setText(QStringLiteral("DataDa"), QStringLiteral("31/02/2004")));
+    QVERIFY_THROWS_EXCEPTION(
+        ConversionError, sessions.setText(QStringLiteral("DataDa"), QStringLiteral("31/02/2004")));
     QVERIFY_THROWS_EXCEPTION(ConversionError,
                              sessions.setText(QStringLiteral("Nm_temp"), QStringLiteral("-")));
     // A refused text leaves the value as it was.
@@ -348,7 +354,8 @@ void TestQuery::observersAreTold() {
     QVERIFY(r.events.contains(DataSetEvent::CurrentRowChanged));
     QVERIFY(r.events.contains(DataSetEvent::FieldChanged));
     QVERIFY(r.events.contains(DataSetEvent::BeforePost));
-    QVERIFY(r.events.indexOf(DataSetEvent::BeforePost) < r.events.lastIndexOf(DataSetEvent::StateChanged));
+    QVERIFY(r.events.indexOf(DataSetEvent::BeforePost) <
+            r.events.lastIndexOf(DataSetEvent::StateChanged));
     QCOMPARE(r.events.last(), DataSetEvent::Closed);
     m_lakes->removeObserver(&r);
     r.events.clear();
