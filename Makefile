@@ -4,7 +4,7 @@ BUILD_DIR := build
 ASAN_DIR := build-asan
 TEST_ENV := QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: deps build build-asan run test test-plain test-asan bench format clean
+.PHONY: deps build build-asan run test test-plain test-asan bench fuzz format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -31,9 +31,15 @@ test-asan: build-asan
 
 bench: build
 	$(BUILD_DIR)/bin/lunkerledger-bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/lunkerledger-bench-picture
+
+# libFuzzer targets, built with clang: build-fuzz/bin/fuzz_picture [corpus dir]
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLL_FUZZ=ON -DLL_SANITIZE=ON
+	cmake --build build-fuzz -j$(JOBS) --target fuzz_picture
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) build-fuzz

@@ -1,0 +1,71 @@
+// Picture benchmark: decoding a 4000 x 3000 JPEG through the program's loader at full scale
+// (the photo viewer) and at preview scale (the catch panel), beside Qt's own JPEG reader as
+// the named alternative.
+#include "widgets/PictureLoader.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageReader>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+double medianMs(int runs, const std::function<void()>& work) {
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        const auto t0 = std::chrono::steady_clock::now();
+        work();
+        ms.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)
+                .count());
+    }
+    std::sort(ms.begin(), ms.end());
+    return ms[ms.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("carpa.jpg"));
+    {
+        // Something photo-like: gradients with noise, so the file is the size a phone makes.
+        QImage image(4000, 3000, QImage::Format_RGB32);
+        QRandomGenerator random(7);
+        for (int y = 0; y < image.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const int n = int(random.bounded(24));
+                line[x] = qRgb((x / 16 + n) & 255, (y / 12 + n) & 255, ((x + y) / 28 + n) & 255);
+            }
+        }
+        image.save(path, "JPG", 90);
+    }
+    std::printf("4000 x 3000 JPEG, %lld bytes\n\n", QFileInfo(path).size());
+    std::printf("%-44s %10s %12s\n", "decode (median of 7)", "ms", "result");
+    QImage out;
+    const double full = medianMs(7, [&] { out = LoadPicture(path); });
+    std::printf("%-44s %10.1f %5dx%-6d\n", "loader, full scale (viewer)", full, out.width(),
+                out.height());
+    const double preview = medianMs(7, [&] { out = LoadPicture(path, QSize(240, 180)); });
+    std::printf("%-44s %10.1f %5dx%-6d\n", "loader, preview scale into 240x180", preview,
+                out.width(), out.height());
+    const double qt = medianMs(7, [&] {
+        QImageReader reader(path);
+        reader.setAllocationLimit(0);
+        out = reader.read();
+    });
+    std::printf("%-44s %10.1f %5dx%-6d\n", "Qt's JPEG reader, full scale (alternative)", qt,
+                out.width(), out.height());
+    std::printf("\npreview is %.1fx faster than full scale\n", full / preview);
+    return 0;
+}

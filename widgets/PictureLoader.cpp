@@ -1,0 +1,117 @@
+#include "widgets/PictureLoader.h"
+
+#include "widgets/JpegDecoder.h"
+#include "widgets/PictureError.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QtEndian>
+#include <algorithm>
+#include <climits>
+
+namespace PictureLoader {
+
+namespace {
+
+PictureError damaged(const QString& name, const char* kind) {
+    return PictureError(
+        QStringLiteral("Il file immagine '%1' è danneggiato o non è un'immagine %2 valida.")
+            .arg(name, QLatin1String(kind)));
+}
+
+PictureError tooLarge(const QString& name, qint64 width, qint64 height) {
+    return PictureError(
+        QStringLiteral("L'immagine '%1' è troppo grande (%2 x %3 pixel) per essere mostrata.")
+            .arg(name)
+            .arg(width)
+            .arg(height));
+}
+
+// The size a bitmap's header announces, read before Qt's reader sees it, so an absurd size
+// is refused as too large rather than passed on.
+QSize announcedBitmapSize(const QByteArray& bytes) {
+    if (bytes.size() < 26 || !bytes.startsWith("BM"))
+        return QSize();
+    const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
+    const quint32 headerSize = qFromLittleEndian<quint32>(p + 14);
+    if (headerSize == 12)
+        return QSize(qFromLittleEndian<quint16>(p + 18), qFromLittleEndian<quint16>(p + 20));
+    const qint64 width = qFromLittleEndian<qint32>(p + 18);
+    const qint64 height = qFromLittleEndian<qint32>(p + 22);
+    return QSize(int(std::clamp<qint64>(width, 0, INT_MAX)),
+                 int(std::clamp<qint64>(height < 0 ? -height : height, 0, INT_MAX)));
+}
+
+QImage decodeBitmap(const QByteArray& bytes, const QString& name) {
+    const QSize announced = announcedBitmapSize(bytes);
+    if (qint64(announced.width()) * announced.height() > MaxPixels)
+        throw tooLarge(name, announced.width(), announced.height());
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
+    reader.setDecideFormatFromContent(false);
+    const QSize size = reader.size();
+    if (!size.isValid())
+        throw damaged(name, "bitmap");
+    if (qint64(size.width()) * size.height() > MaxPixels)
+        throw tooLarge(name, size.width(), size.height());
+    QImageReader::setAllocationLimit(int(MaxPixels * 4 / (1024 * 1024)) + 1);
+    QImage image = reader.read();
+    if (image.isNull())
+        throw damaged(name, "bitmap");
+    return image;
+}
+
+QImage decodeJpegBytes(const QByteArray& bytes, const QString& name, QSize fitInto) {
+    QImage image;
+    JpegFailure failure;
+    if (decodeJpeg(reinterpret_cast<const unsigned char*>(bytes.constData()), size_t(bytes.size()),
+                   fitInto, MaxPixels, &image, &failure))
+        return image;
+    if (failure.kind == JpegFailure::TooLarge)
+        throw tooLarge(name, failure.width, failure.height);
+    throw damaged(name, "JPEG");
+}
+
+} // namespace
+
+QImage decode(const QByteArray& bytes, const QString& extension, const QString& displayName,
+              QSize fitInto) {
+    const QString ext = extension.toLower();
+    if (ext == QLatin1String("bmp"))
+        return decodeBitmap(bytes, displayName);
+    if (ext == QLatin1String("jpg") || ext == QLatin1String("jpeg"))
+        return decodeJpegBytes(bytes, displayName, fitInto);
+    throw PictureError(QStringLiteral("Il file '%1' non è un'immagine che il programma sa "
+                                      "leggere: sono ammessi i formati bmp, jpg e jpeg.")
+                           .arg(displayName));
+}
+
+QImage load(const QString& path, QSize fitInto) {
+    if (path.isEmpty())
+        throw PictureError(QStringLiteral("Nessun file immagine indicato."));
+    const QFileInfo info(path);
+    const QString suffix = info.suffix().toLower();
+    if (suffix != QLatin1String("bmp") && suffix != QLatin1String("jpg") &&
+        suffix != QLatin1String("jpeg"))
+        return decode(QByteArray(), suffix, path, fitInto); // refused by kind, file untouched
+    if (!info.exists())
+        throw PictureError(QStringLiteral("Il file immagine '%1' non esiste.").arg(path));
+    if (!info.isFile())
+        throw PictureError(QStringLiteral("'%1' non è un file immagine.").arg(path));
+    if (info.size() > MaxFileBytes)
+        throw PictureError(
+            QStringLiteral("Il file immagine '%1' è troppo grande per essere mostrato.").arg(path));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw PictureError(QStringLiteral("Impossibile leggere il file immagine '%1'.").arg(path));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw PictureError(QStringLiteral("Impossibile leggere il file immagine '%1'.").arg(path));
+    return decode(bytes, suffix, path, fitInto);
+}
+
+} // namespace PictureLoader

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+// The one way pictures enter the program. The reader is chosen by the file's extension,
+// letter case ignored: "bmp" through Qt's bitmap reader, "jpg"/"jpeg" through libjpeg; any
+// other extension is refused. Every failure is a PictureError; a damaged file can never
+// crash, hang or exhaust memory: pictures announcing more than MaxPixels are refused before
+// anything is allocated.
+namespace PictureLoader {
+
+constexpr qint64 MaxPixels = 150'000'000; // far above any camera, far below exhausting memory
+constexpr qint64 MaxFileBytes = 512ll * 1024 * 1024;
+
+// The whole picture. With a valid `fitInto`, a JPEG may be decoded at a reduced scale (1/2,
+// 1/4, 1/8), never smaller than it will be shown when fitted proportionally into that size.
+QImage load(const QString& path, QSize fitInto = QSize());
+
+// The same over bytes already read; `displayName` names the file in messages.
+QImage decode(const QByteArray& bytes, const QString& extension, const QString& displayName,
+              QSize fitInto = QSize());
+
+} // namespace PictureLoader
+
+// The program's name for it.
+inline QImage LoadPicture(const QString& path, QSize fitInto = QSize()) {
+    return PictureLoader::load(path, fitInto);
+}
