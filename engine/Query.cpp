@@ -230,23 +230,11 @@ int Query::requireField(const QString& name) const {
 }
 
 QVariant Query::value(int field) const {
-    const FieldInfo& info = fieldInfo(field);
-    if (m_current < 0)
-        return QVariant();
-    const QVariant& raw = m_rows[size_t(m_current)][size_t(field)];
-    if (info.type == FieldType::Date && !raw.isNull()) {
-        const QDate d = TextConversion::dateFromIso(raw.toString());
-        if (d.isValid())
-            return d;
-    }
-    return raw;
+    return rowValue(m_current, field);
 }
 
 QString Query::displayText(int field) const {
-    const FieldInfo& info = fieldInfo(field);
-    if (m_current < 0)
-        return QString();
-    return TextConversion::displayText(m_rows[size_t(m_current)][size_t(field)], info.type);
+    return rowText(m_current, field);
 }
 
 void Query::setValue(int field, const QVariant& v) {
@@ -266,6 +254,26 @@ void Query::setValue(int field, const QVariant& v) {
 void Query::setText(int field, const QString& text) {
     const FieldInfo& info = fieldInfo(field);
     setValue(field, TextConversion::valueFromText(text, info.type));
+}
+
+QVariant Query::rowValue(int row, int field) const {
+    const FieldInfo& info = fieldInfo(field);
+    if (row < 0 || row >= int(m_rows.size()))
+        return QVariant();
+    const QVariant& raw = m_rows[size_t(row)][size_t(field)];
+    if (info.type == FieldType::Date && !raw.isNull()) {
+        const QDate d = TextConversion::dateFromIso(raw.toString());
+        if (d.isValid())
+            return d;
+    }
+    return raw;
+}
+
+QString Query::rowText(int row, int field) const {
+    const FieldInfo& info = fieldInfo(field);
+    if (row < 0 || row >= int(m_rows.size()))
+        return QString();
+    return TextConversion::displayText(m_rows[size_t(row)][size_t(field)], info.type);
 }
 
 bool Query::acceptsChar(int field, QChar c) const {

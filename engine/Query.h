@@ -91,6 +91,13 @@ public:
     void setText(const QString& name, const QString& t) { setText(requireField(name), t); }
     bool acceptsChar(int field, QChar c) const;
 
+    // Rows as held in memory, a row being inserted included, read without moving the cursor
+    // (for grids and lists). `row` is 0-based.
+    int bufferedRowCount() const { return int(m_rows.size()); }
+    int currentIndex() const { return m_current; }
+    QVariant rowValue(int row, int field) const;
+    QString rowText(int row, int field) const;
+
     // Insert puts an empty row at the current position; edit on an empty dataset inserts.
     void insert();
     void edit();

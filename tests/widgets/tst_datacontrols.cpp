@@ -1,0 +1,435 @@
+// The data-aware controls over a real query on a temporary database, driven with keys and
+// clicks offscreen: typing starts an edit, pending text is written on post, a bad text is
+// reported on leaving the box, lists follow their datasets, the grid and the navigator move
+// the dataset (posting first), and every failure ends in a message box, never an exception.
+#include "data/U_DBUtils.h"
+#include "engine/Command.h"
+#include "engine/EngineError.h"
+#include "engine/Query.h"
+#include "tests/support/ScriptedMessages.h"
+#include "tests/support/TestProgramDir.h"
+#include "widgets/DBComboBox.h"
+#include "widgets/DBEdit.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DBLookupListBox.h"
+#include "widgets/DBMemo.h"
+#include "widgets/DBNavigator.h"
+#include "widgets/DataSource.h"
+#include "widgets/ErrorGuard.h"
+#include "widgets/ToolButton.h"
+
+#include <QHeaderView>
+#include <QMenu>
+#include <QTest>
+#include <QVBoxLayout>
+
+namespace {
+
+void exec(Connection& c, const QString& sql) {
+    Command cmd(QStringLiteral("cmd"), nullptr, &c);
+    cmd.setSql(sql);
+    cmd.execute();
+}
+
+QVariant stored(Connection& c, const QString& sql) {
+    Query q(QStringLiteral("q"), nullptr, &c);
+    q.setSql(sql);
+    q.open();
+    return q.value(0);
+}
+
+} // namespace
+
+class TestDataControls : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void typingStartsEditingAndSaveWritesIt();
+    void keysANumberCannotHoldAreRefused();
+    void entryLimit();
+    void badTextIsReportedOnLeaving();
+    void saveConvertsTextStillBeingTyped();
+    void memo();
+    void fixedChoiceList();
+    void lookupComboFollowsItsList();
+    void lookupListBox();
+    void gridColumns();
+    void gridMovesTheDatasetAndDeletes();
+    void navigator();
+    void toolButtonsTakeNoFocus();
+    void guardTurnsErrorsIntoTheErrorBox();
+
+private:
+    std::unique_ptr<TestProgramDir> m_dir;
+    std::unique_ptr<ScriptedMessages> m_messages;
+    std::unique_ptr<Query> m_sessions;
+    std::unique_ptr<Query> m_lakes;
+    std::unique_ptr<DataSource> m_sessionSource;
+    std::unique_ptr<DataSource> m_lakeSource;
+    std::unique_ptr<QWidget> m_window;
+    Connection& conn() { return m_dir->connection(); }
+    // A window holding the control and a plain box to move the focus to.
+    QLineEdit* m_other = nullptr;
+    void showWith(QWidget* control);
+};
+
+void TestDataControls::init() {
+    m_dir = std::make_unique<TestProgramDir>(TestProgramDir::DatabaseOnly);
+    m_messages = std::make_unique<ScriptedMessages>();
+    exec(conn(), QStringLiteral("INSERT INTO TLago (Ds_desc) VALUES ('Bolsena'), ('Garda')"));
+    exec(conn(),
+         QStringLiteral("INSERT INTO TUscita (DataDa, Nm_lago, Nm_temp, Note) VALUES "
+                        "('2005-03-05', 1, 12.5, 'prima'), ('2005-04-01', 2, NULL, 'seconda')"));
+    m_sessions = std::make_unique<Query>(QStringLiteral("ADOQ_Sessioni"), nullptr, &conn());
+    m_sessions->setSql(QStringLiteral(
+        "SELECT Id_uscita, DataDa, Nm_lago, Nm_temp, Note FROM TUscita ORDER BY DataDa"));
+    m_sessions->open();
+    m_lakes = std::make_unique<Query>(QStringLiteral("ADOQ_Lago"), nullptr, &conn());
+    m_lakes->setSql(QStringLiteral("SELECT Id_lago, Ds_desc FROM TLago ORDER BY Id_lago"));
+    m_lakes->open();
+    m_sessionSource =
+        std::make_unique<DataSource>(QStringLiteral("DS_QSessioni"), nullptr, m_sessions.get());
+    m_lakeSource = std::make_unique<DataSource>(QStringLiteral("DS_QLago"), nullptr, m_lakes.get());
+}
+
+void TestDataControls::cleanup() {
+    m_window.reset();
+    m_sessionSource.reset();
+    m_lakeSource.reset();
+    m_sessions.reset();
+    m_lakes.reset();
+    m_messages.reset();
+    m_dir.reset();
+}
+
+void TestDataControls::showWith(QWidget* control) {
+    m_window = std::make_unique<QWidget>();
+    auto* layout = new QVBoxLayout(m_window.get());
+    control->setParent(m_window.get());
+    layout->addWidget(control);
+    m_other = new QLineEdit(m_window.get());
+    layout->addWidget(m_other);
+    m_window->show();
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void TestDataControls::typingStartsEditingAndSaveWritesIt() {
+    auto* note = new DBEdit;
+    note->setDataSource(m_sessionSource.get());
+    note->setDataField(QStringLiteral("note")); // fields are found without regard to case
+    showWith(note);
+    QCOMPARE(note->text(), QStringLiteral("prima"));
+    note->setFocus();
+    QTest::keyClick(note, Qt::Key_End);
+    QCOMPARE(m_sessions->state(), DataSetState::Browse); // moving the caret is no edit
+    QTest::keyClicks(note, QStringLiteral(" notte"));
+    QCOMPARE(m_sessions->state(), DataSetState::Edit);
+    QCOMPARE(note->text(), QStringLiteral("prima notte"));
+    QCOMPARE(RecordOperation(opSave, *m_sessions), orOk); // the box still has the focus
+    QCOMPARE(
+        stored(conn(), QStringLiteral("SELECT Note FROM TUscita WHERE Id_uscita = 1")).toString(),
+        QStringLiteral("prima notte"));
+    // Moving shows the next row; the navigator-style move posts what is typed first.
+    QTest::keyClicks(note, QStringLiteral("!"));
+    m_sessions->next();
+    QCOMPARE(note->text(), QStringLiteral("seconda"));
+    QCOMPARE(
+        stored(conn(), QStringLiteral("SELECT Note FROM TUscita WHERE Id_uscita = 1")).toString(),
+        QStringLiteral("prima notte!"));
+    QVERIFY(m_messages->shown().isEmpty());
+}
+
+void TestDataControls::keysANumberCannotHoldAreRefused() {
+    auto* temp = new DBEdit;
+    temp->setDataSource(m_sessionSource.get());
+    temp->setDataField(QStringLiteral("Nm_temp"));
+    showWith(temp);
+    temp->setFocus();
+    temp->selectAll();
+    QTest::keyClicks(temp, QStringLiteral("1a4,x5"));
+    QCOMPARE(temp->text(), QStringLiteral("14,5"));
+    // A date box takes any character; the date is checked when it is written.
+    auto* date = new DBEdit(m_window.get());
+    date->setDataSource(m_sessionSource.get());
+    date->setDataField(QStringLiteral("DataDa"));
+    date->show();
+    date->setFocus();
+    date->selectAll();
+    QTest::keyClicks(date, QStringLiteral("5 marzo"));
+    QCOMPARE(date->text(), QStringLiteral("5 marzo"));
+}
+
+void TestDataControls::entryLimit() {
+    auto* temp = new DBEdit;
+    temp->setDataSource(m_sessionSource.get());
+    temp->setDataField(QStringLiteral("Nm_temp"));
+    temp->setMaxLength(4);
+    showWith(temp);
+    temp->setFocus();
+    temp->selectAll();
+    QTest::keyClicks(temp, QStringLiteral("123456"));
+    QCOMPARE(temp->text(), QStringLiteral("1234"));
+}
+
+void TestDataControls::badTextIsReportedOnLeaving() {
+    auto* date = new DBEdit;
+    date->setDataSource(m_sessionSource.get());
+    date->setDataField(QStringLiteral("DataDa"));
+    showWith(date);
+    date->setFocus();
+    date->selectAll();
+    QTest::keyClicks(date, QStringLiteral("31/02/2004"));
+    m_other->setFocus(Qt::TabFocusReason);
+    QCOMPARE(m_messages->texts(),
+             QStringList{QStringLiteral(
+                 "'31/02/2004' non è una data valida: il formato corretto è gg/mm/aaaa")});
+    QCOMPARE(m_messages->shown().front().caption, QStringLiteral("Error"));
+    QTRY_VERIFY(date->hasFocus());
+    QCOMPARE(date->selectedText(), QStringLiteral("31/02/2004"));
+    QCOMPARE(m_sessions->state(), DataSetState::Edit);
+    QCOMPARE(m_sessions->displayText(QStringLiteral("DataDa")), QStringLiteral("05/03/2005"));
+    // Corrected, it is written when the box is left.
+    QTest::keyClicks(date, QStringLiteral("28/02/2004"));
+    m_other->setFocus(Qt::TabFocusReason);
+    QCOMPARE(m_messages->shown().size(), 1);
+    QCOMPARE(m_sessions->value(QStringLiteral("DataDa")).toDate(), QDate(2004, 2, 28));
+}
+
+void TestDataControls::saveConvertsTextStillBeingTyped() {
+    auto* date = new DBEdit;
+    date->setDataSource(m_sessionSource.get());
+    date->setDataField(QStringLiteral("DataDa"));
+    showWith(date);
+    date->setFocus();
+    date->selectAll();
+    QTest::keyClicks(date, QStringLiteral("05/13/2005"));
+    QCOMPARE(RecordOperation(opSave, *m_sessions), orConvertError);
+    QCOMPARE(m_sessions->state(), DataSetState::Edit);
+    QCOMPARE(date->text(), QStringLiteral("05/13/2005"));
+    date->selectAll();
+    QTest::keyClicks(date, QStringLiteral("05/12/2005"));
+    QCOMPARE(RecordOperation(opSave, *m_sessions), orOk);
+    QCOMPARE(
+        stored(conn(), QStringLiteral("SELECT DataDa FROM TUscita WHERE Id_uscita = 1")).toString(),
+        QStringLiteral("2005-12-05"));
+}
+
+void TestDataControls::memo() {
+    auto* memo = new DBMemo;
+    memo->setDataSource(m_sessionSource.get());
+    memo->setDataField(QStringLiteral("Note"));
+    showWith(memo);
+    QCOMPARE(memo->toPlainText(), QStringLiteral("prima"));
+    memo->setFocus();
+    memo->moveCursor(QTextCursor::End);
+    QTest::keyClicks(memo, QStringLiteral(" uscita"));
+    QCOMPARE(m_sessions->state(), DataSetState::Edit);
+    QCOMPARE(RecordOperation(opCancel, *m_sessions), orOk);
+    QCOMPARE(memo->toPlainText(), QStringLiteral("prima"));
+    QTest::keyClicks(memo, QStringLiteral("X"));
+    QCOMPARE(RecordOperation(opSave, *m_sessions), orOk);
+    QVERIFY(stored(conn(), QStringLiteral("SELECT Note FROM TUscita WHERE Id_uscita = 1"))
+                .toString()
+                .contains(QLatin1Char('X')));
+}
+
+void TestDataControls::fixedChoiceList() {
+    auto* choice = new DBComboBox;
+    choice->addItems({QStringLiteral("prima"), QStringLiteral("seconda"), QStringLiteral("terza")});
+    choice->setDataSource(m_sessionSource.get());
+    choice->setDataField(QStringLiteral("Note"));
+    showWith(choice);
+    QCOMPARE(choice->currentText(), QStringLiteral("prima"));
+    choice->setCurrentIndex(2);
+    QCOMPARE(m_sessions->state(), DataSetState::Edit);
+    QCOMPARE(m_sessions->displayText(QStringLiteral("Note")), QStringLiteral("terza"));
+    m_sessions->cancel();
+    QCOMPARE(choice->currentText(), QStringLiteral("prima"));
+    m_sessions->next();
+    QCOMPARE(choice->currentText(), QStringLiteral("seconda"));
+}
+
+void TestDataControls::lookupComboFollowsItsList() {
+    auto* lake = new DBLookupComboBox;
+    lake->setDataSource(m_sessionSource.get());
+    lake->setDataField(QStringLiteral("Nm_lago"));
+    lake->setListSource(m_lakeSource.get());
+    lake->setKeyField(QStringLiteral("Id_lago"));
+    lake->setListField(QStringLiteral("Ds_desc"));
+    lake->setDropDownRows(12);
+    showWith(lake);
+    QCOMPARE(lake->count(), 2);
+    QCOMPARE(lake->currentText(), QStringLiteral("Bolsena"));
+    QCOMPARE(lake->maxVisibleItems(), 12);
+    lake->setCurrentIndex(1);
+    QCOMPARE(m_sessions->state(), DataSetState::Edit);
+    QCOMPARE(m_sessions->value(QStringLiteral("Nm_lago")).toInt(), 2);
+    QCOMPARE(RecordOperation(opSave, *m_sessions), orOk);
+    // A lake renamed in its table shows at once when the list is reopened.
+    exec(conn(), QStringLiteral("UPDATE TLago SET Ds_desc = 'Lago di Garda' WHERE Id_lago = 2"));
+    m_lakes->close();
+    m_lakes->open();
+    QCOMPARE(lake->currentText(), QStringLiteral("Lago di Garda"));
+    // A row whose value is not in the list shows no choice.
+    m_sessions->edit();
+    m_sessions->setValue(QStringLiteral("Nm_lago"), QVariant());
+    QCOMPARE(lake->currentIndex(), -1);
+    QVERIFY(lake->keyValue().isNull());
+}
+
+void TestDataControls::lookupListBox() {
+    auto* list = new DBLookupListBox;
+    list->setListSource(m_lakeSource.get());
+    list->setKeyField(QStringLiteral("Id_lago"));
+    list->setListField(QStringLiteral("Ds_desc"));
+    QMenu menu;
+    menu.addAction(QStringLiteral("Aggiungi"));
+    list->setPopupMenu(&menu);
+    showWith(list);
+    QCOMPARE(list->count(), 2);
+    QVERIFY(list->keyValue().isNull());
+    const QRect second = list->visualItemRect(list->item(1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
+    QCOMPARE(list->keyValue().toInt(), 2);
+    QCOMPARE(m_lakes->recNo(), 1); // highlighting does not move the list's dataset
+    const QRect first = list->visualItemRect(list->item(0));
+    QTest::mouseClick(list->viewport(), Qt::RightButton, {}, first.center());
+    QTRY_VERIFY(menu.isVisible());
+    menu.hide();
+    QCOMPARE(list->keyValue().toInt(), 2);
+    int doubleClicks = 0;
+    connect(list, &DBLookupListBox::doubleClicked, this, [&] { ++doubleClicks; });
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first.center());
+    QCOMPARE(doubleClicks, 1);
+    QCOMPARE(list->keyValue().toInt(), 1);
+}
+
+void TestDataControls::gridColumns() {
+    auto* grid = new DBGrid;
+    grid->setDataSource(m_sessionSource.get());
+    showWith(grid);
+    QCOMPARE(grid->model()->columnCount(), 5);
+    QCOMPARE(grid->columnTitle(0), QStringLiteral("Id_uscita"));
+    QCOMPARE(grid->columnTitle(4), QStringLiteral("Note"));
+    QCOMPARE(grid->model()->data(grid->model()->index(0, 1)).toString(),
+             QStringLiteral("05/03/2005"));
+    QCOMPARE(grid->model()->data(grid->model()->index(0, 3)).toString(), QStringLiteral("12,5"));
+    QCOMPARE(grid->columnOfField(QStringLiteral("Note")), 4);
+    QCOMPARE(grid->columnOfField(QStringLiteral("note")), -1); // exact names only
+    grid->setColumnTitle(1, QStringLiteral("Dal"));
+    grid->setColumnVisible(0, false);
+    grid->setColumnWidth(4, 150);
+    QCOMPARE(grid->columnTitle(1), QStringLiteral("Dal"));
+    QVERIFY(!grid->isColumnVisible(0));
+    QCOMPARE(grid->columnWidth(4), 150);
+    // Reopened with another text, the columns follow the new query and start afresh.
+    m_sessions->setSql(QStringLiteral("SELECT Note, Id_uscita FROM TUscita"));
+    m_sessions->open();
+    QCOMPARE(grid->model()->columnCount(), 2);
+    QCOMPARE(grid->columnTitle(0), QStringLiteral("Note"));
+    QVERIFY(grid->isColumnVisible(0));
+    // Options.
+    grid->setOptions({false, false, false, true});
+    QVERIFY(grid->horizontalHeader()->isHidden());
+    QVERIFY(grid->verticalHeader()->isHidden());
+    QCOMPARE(grid->selectionBehavior(), QAbstractItemView::SelectRows);
+    QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+}
+
+void TestDataControls::gridMovesTheDatasetAndDeletes() {
+    auto* grid = new DBGrid;
+    grid->setDataSource(m_sessionSource.get());
+    showWith(grid);
+    const QRect second = grid->visualRect(grid->model()->index(1, 4));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, second.center());
+    QCOMPARE(m_sessions->recNo(), 2);
+    m_sessions->first();
+    QCOMPARE(grid->currentIndex().row(), 0);
+
+    // A pending edit that the database refuses: the move does not happen.
+    m_sessions->edit();
+    m_sessions->setValue(QStringLiteral("Nm_lago"), 99);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(1, 2)).center(), 300);
+    QCOMPARE(m_sessions->recNo(), 1);
+    QCOMPARE(grid->currentIndex().row(), 0);
+    QCOMPARE(m_messages->shown().size(), 1);
+    QVERIFY(m_messages->shown().front().text.contains(QStringLiteral("FOREIGN KEY")));
+    m_sessions->cancel();
+    m_messages->clear();
+
+    grid->setFocus();
+    m_messages->answerNext(MessageAnswer::Cancel);
+    QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(m_sessions->recordCount(), 2);
+    QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(m_sessions->recordCount(), 1);
+    QCOMPARE(stored(conn(), QStringLiteral("SELECT count(*) FROM TUscita")).toInt(), 1);
+    QCOMPARE(m_messages->texts(), QStringList({DBGrid::kDeleteQuestion, DBGrid::kDeleteQuestion}));
+    QCOMPARE(m_messages->shown().front().buttons, MessageButtons::OkCancel);
+    QTest::keyClick(grid, Qt::Key_Delete); // Delete alone does nothing
+    QCOMPARE(m_sessions->recordCount(), 1);
+}
+
+void TestDataControls::navigator() {
+    auto* nav = new DBNavigator;
+    nav->setDataSource(m_sessionSource.get());
+    showWith(nav);
+    QList<int> seen; // the row number each click handler found
+    connect(nav, &DBNavigator::clicked, this, [&] { seen << m_sessions->recNo(); });
+    auto enabled = [&] {
+        QString s;
+        for (auto b :
+             {DBNavigator::First, DBNavigator::Prior, DBNavigator::Next, DBNavigator::Last})
+            s += nav->button(b)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        return s;
+    };
+    QCOMPARE(enabled(), QStringLiteral("0011"));
+    QTest::mouseClick(nav->button(DBNavigator::Next), Qt::LeftButton);
+    QCOMPARE(seen, QList<int>{2});
+    QTest::mouseClick(nav->button(DBNavigator::Next), Qt::LeftButton);
+    QCOMPARE(enabled(), QStringLiteral("1100"));
+    QTest::mouseClick(nav->button(DBNavigator::First), Qt::LeftButton);
+    QCOMPARE(seen, QList<int>({2, 2, 1}));
+    QCOMPARE(enabled(), QStringLiteral("0011"));
+    // A move whose post fails reports it and runs no handler.
+    m_sessions->edit();
+    m_sessions->setValue(QStringLiteral("Nm_lago"), 99);
+    nav->press(DBNavigator::Last);
+    QCOMPARE(seen.size(), 3);
+    QCOMPARE(m_sessions->recNo(), 1);
+    QCOMPARE(m_messages->shown().size(), 1);
+    m_sessions->close();
+    QCOMPARE(enabled(), QStringLiteral("0000"));
+}
+
+void TestDataControls::toolButtonsTakeNoFocus() {
+    auto* note = new DBEdit;
+    note->setDataSource(m_sessionSource.get());
+    note->setDataField(QStringLiteral("Note"));
+    showWith(note);
+    auto* button = new ToolButton(m_window.get());
+    button->setHint(QStringLiteral("Salva le modifiche"));
+    button->show();
+    note->setFocus();
+    QTest::keyClicks(note, QStringLiteral("x"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(note->hasFocus());
+    QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(button->toolTip(), QStringLiteral("Salva le modifiche"));
+}
+
+void TestDataControls::guardTurnsErrorsIntoTheErrorBox() {
+    Guarded([] { throw EngineError(QStringLiteral("Il dataset 'X' è chiuso.")); });
+    Guarded([] { throw std::runtime_error("boom"); });
+    QCOMPARE(m_messages->texts(),
+             QStringList({QStringLiteral("Il dataset 'X' è chiuso."), QStringLiteral("boom")}));
+    QCOMPARE(m_messages->shown().front().kind, MessageKind::Error);
+}
+
+QTEST_MAIN(TestDataControls)
+#include "tst_datacontrols.moc"

@@ -1,0 +1,104 @@
+#include "widgets/DBComboBox.h"
+
+#include "engine/Query.h"
+#include "widgets/DataSource.h"
+#include "widgets/EditColours.h"
+#include "widgets/ErrorGuard.h"
+
+DBComboBox::DBComboBox(QWidget* parent) : QComboBox(parent) {
+    setEditable(false);
+    ApplyEditColours(this);
+    connect(&m_link, &FieldLink::resetNeeded, this, [this] { reload(); });
+    connect(&m_link, &FieldLink::refreshNeeded, this, [this] { reload(); });
+    connect(this, &QComboBox::currentIndexChanged, this, &DBComboBox::onIndexChanged);
+}
+
+void DBComboBox::reload() {
+    Query* q = m_link.activeDataSet();
+    const int field = m_link.fieldIndex();
+    const int index = (q && field >= 0) ? findText(q->displayText(field)) : -1;
+    m_loading = true;
+    setCurrentIndex(q && field >= 0 && !q->value(field).isNull() ? index : -1);
+    m_loading = false;
+}
+
+void DBComboBox::choose(int index) {
+    Query* q = m_link.activeDataSet();
+    q->setValue(m_link.fieldIndex(), index < 0 ? QVariant() : QVariant(itemText(index)));
+}
+
+void DBComboBox::onIndexChanged(int index) {
+    if (m_loading)
+        return;
+    bool written = false;
+    Guarded([&] {
+        if (!m_link.startEditing())
+            return;
+        choose(index);
+        written = true;
+    });
+    if (!written)
+        reload(); // nothing to write into: show the field as it is
+}
+
+DBLookupComboBox::DBLookupComboBox(QWidget* parent) : DBComboBox(parent) {
+    connect(&m_list, &FieldLink::resetNeeded, this, [this] { rebuild(); });
+    connect(&m_list, &FieldLink::refreshNeeded, this, [this] { rebuild(); });
+}
+
+void DBLookupComboBox::setListSource(DataSource* source) {
+    m_list.setDataSource(source);
+}
+
+void DBLookupComboBox::setKeyField(const QString& field) {
+    m_keyField = field;
+    rebuild();
+}
+
+void DBLookupComboBox::setListField(const QString& field) {
+    m_list.setDataField(field);
+}
+
+void DBLookupComboBox::rebuild() {
+    m_loading = true;
+    clear();
+    Query* list = m_list.activeDataSet();
+    const int shown = m_list.fieldIndex();
+    const int key = list ? list->fieldIndex(m_keyField) : -1;
+    if (list && shown >= 0 && key >= 0) {
+        for (int row = 0; row < list->bufferedRowCount(); ++row) {
+            const QVariant k = list->rowValue(row, key);
+            if (!k.isNull())
+                addItem(list->rowText(row, shown), k);
+        }
+    }
+    m_loading = false;
+    reload();
+}
+
+void DBLookupComboBox::reload() {
+    Query* q = m_link.activeDataSet();
+    const int field = m_link.fieldIndex();
+    int index = -1;
+    if (q && field >= 0) {
+        const QVariant v = q->value(field);
+        for (int i = 0; i < count() && !v.isNull(); ++i) {
+            if (itemData(i).toString() == v.toString()) {
+                index = i;
+                break;
+            }
+        }
+    }
+    m_loading = true;
+    setCurrentIndex(index);
+    m_loading = false;
+}
+
+void DBLookupComboBox::choose(int index) {
+    Query* q = m_link.activeDataSet();
+    q->setValue(m_link.fieldIndex(), index < 0 ? QVariant() : itemData(index));
+}
+
+QVariant DBLookupComboBox::keyValue() const {
+    return currentIndex() < 0 ? QVariant() : itemData(currentIndex());
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "widgets/DataSource.h"
+#include "widgets/FieldLink.h"
+
+#include <QLineEdit>
+
+// An edit box bound to one field of the current row. Typing starts editing the dataset;
+// a key the field cannot hold (a letter in a number) is refused with a beep. The typed text
+// is converted when the box is left (a text the field cannot take is reported at once, the
+// text selected and the focus kept) and, failing that, when the row is posted.
+class DBEdit : public QLineEdit, private PendingEditor {
+    Q_OBJECT
+public:
+    explicit DBEdit(QWidget* parent = nullptr);
+    ~DBEdit() override;
+
+    void setDataSource(DataSource* source);
+    DataSource* dataSource() const { return m_link.dataSource(); }
+    void setDataField(const QString& field) { m_link.setDataField(field); }
+    const QString& dataField() const { return m_link.dataField(); }
+    // Whether the box holds typed text not yet written into its field.
+    bool isModified() const { return m_modified; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+
+private:
+    void writePending() override;
+    void reload();
+    void onTextEdited();
+
+    FieldLink m_link;
+    bool m_modified = false;
+    bool m_reporting = false;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "widgets/DataSource.h"
+class ToolButton;
+
+// Record navigator with First, Prior, Next and Last: each button is enabled by the
+// dataset's position, moves it (a move posts pending changes first) and then runs the
+// click handler. A move that fails reports in the general error box and runs no handler.
+class DBNavigator : public QWidget {
+    Q_OBJECT
+public:
+    enum Button { First, Prior, Next, Last };
+
+    explicit DBNavigator(QWidget* parent = nullptr);
+
+    void setDataSource(DataSource* source);
+    DataSource* dataSource() const { return m_source; }
+    ToolButton* button(Button which) const { return m_buttons[which]; }
+    void press(Button which); // what a click on the button does
+
+signals:
+    void clicked(DBNavigator::Button button);
+
+private:
+    void updateButtons();
+
+    QPointer<DataSource> m_source;
+    QList<QMetaObject::Connection> m_connections;
+    ToolButton* m_buttons[4];
+};

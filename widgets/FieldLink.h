@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include "widgets/DataSource.h"
+class Query;
+
+// What every control bound to one field shares: its data source, the field's name, and
+// finding the field (without regard to case) in whatever dataset is attached now.
+class FieldLink : public QObject {
+    Q_OBJECT
+public:
+    explicit FieldLink(QObject* parent = nullptr) : QObject(parent) {}
+
+    void setDataSource(DataSource* source);
+    DataSource* dataSource() const { return m_source; }
+    void setDataField(const QString& field);
+    const QString& dataField() const { return m_field; }
+
+    // The open dataset, or null.
+    Query* activeDataSet() const;
+    // Index of the field in the open dataset; -1 when there is none.
+    int fieldIndex() const;
+    bool canShow() const { return fieldIndex() >= 0; }
+    // Puts the dataset in edit state (an empty one inserts). False when there is nothing to edit.
+    bool startEditing();
+
+signals:
+    // Whatever the control shows may have changed: reload it.
+    void refreshNeeded();
+    // The dataset went back to browse or moved: typed text not written is dropped.
+    void resetNeeded();
+    void dataSourceChanged();
+
+private:
+    QPointer<DataSource> m_source;
+    QString m_field;
+    QList<QMetaObject::Connection> m_connections;
+};

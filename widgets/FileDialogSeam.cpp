@@ -1,0 +1,25 @@
+#include "widgets/FileDialogSeam.h"
+
+#include <QFileDialog>
+
+namespace {
+FileDialogSeam* g_seam = nullptr;
+}
+
+FileDialogSeam* installFileDialogSeam(FileDialogSeam* seam) {
+    FileDialogSeam* previous = g_seam;
+    g_seam = seam;
+    return previous;
+}
+
+QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& filter) {
+    if (g_seam)
+        return g_seam->openFileName(parent, caption, filter);
+    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+}
+
+QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& filter) {
+    if (g_seam)
+        return g_seam->saveFileName(parent, caption, filter);
+    return QFileDialog::getSaveFileName(parent, caption, QString(), filter);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The file dialogs go through here, so tests can answer with a path instead of a window.
+// An empty answer means the user cancelled.
+class FileDialogSeam {
+public:
+    virtual ~FileDialogSeam() = default;
+    virtual QString openFileName(QWidget* parent, const QString& caption,
+                                 const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& caption,
+                                 const QString& filter) = 0;
+};
+
+FileDialogSeam* installFileDialogSeam(FileDialogSeam* seam); // returns the previous one
+QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& filter);
+QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& filter);
