@@ -1,26 +1,23 @@
-// Program entry: the application, its Italian standard dialogs, then the start-up order.
-#include "data/UDM_Connessione.h"
+// Program entry: the application and its title, Italian standard dialogs, the real message
+// boxes, then every window and module in the start-up order, then the event loop.
+#include "app/ItalianUi.h"
+#include "app/LunkerApplication.h"
+#include "app/Startup.h"
 #include "widgets/QtMessageSeam.h"
 
-#include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
-
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    LunkerApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("LUNKERLEDGER"));
-    QTranslator qtItalian;
-    if (qtItalian.load(QStringLiteral("qtbase_it"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtItalian);
-
+    InstallItalianUi(app);
     QtMessageSeam messages;
     installMessageSeam(&messages);
 
-    TDM_Conn connection;
-    DM_Conn = &connection;
-    connection.DataModuleCreate();
-    DM_Conn = nullptr;
+    int result = 0;
+    {
+        Program program;
+        program.create();
+        result = QApplication::exec();
+    }
     installMessageSeam(nullptr);
-    return 0;
+    return result;
 }

@@ -1,0 +1,65 @@
+#include "app/Startup.h"
+
+#include "app/U_FRM_FrmAbout.h"
+#include "app/U_FRM_FrmPrincipale.h"
+#include "data/UDM_Connessione.h"
+#include "details/U_FRM_FrmVisFoto.h"
+#include "lists/UDM_Elenco.h"
+#include "sessions/UDM_Reportage.h"
+#include "sessions/UDM_Sessioni.h"
+#include "widgets/ErrorGuard.h"
+
+#include <QApplication>
+
+Program::Program() = default;
+
+void Program::create() {
+    // 1. The application title is set by the program entry before this runs.
+    // 2. The main window, hidden; its creation brings up the splash with its fade running.
+    frmUscita = std::make_unique<TFrmUscita>();
+    FrmUscita = frmUscita.get();
+    // 3. The connection.
+    dmConn = std::make_unique<TDM_Conn>();
+    DM_Conn = dmConn.get();
+    Guarded([this] { dmConn->DataModuleCreate(); });
+    // 4. The sessions module: its sixteen queries, loaded and opened. The main window's
+    //    controls are bound to its data sources as soon as it exists.
+    dmSessioni = std::make_unique<TDM_Sessioni>(&dmConn->ADOConnection1);
+    DM_Sessioni = dmSessioni.get();
+    Guarded([this] { dmSessioni->DataModuleCreate(); });
+    Guarded([this] { frmUscita->BindDataSources(); });
+    // 5. The lists module: its nine list queries.
+    dmElenco = std::make_unique<TDM_Elenco>(&dmConn->ADOConnection1);
+    DM_Elenco = dmElenco.get();
+    Guarded([this] { dmElenco->DataModuleCreate(); });
+    // 6. The reportage module: nothing happens at its creation.
+    dmReportage = std::make_unique<TDM_Reportage>(&dmConn->ADOConnection1);
+    DM_Reportage = dmReportage.get();
+    // 7. The hidden windows, in this order: reportage, list editor, photo viewer, statistics.
+    frmVisFoto = std::make_unique<TFrmVisFoto>();
+    FrmVisFoto = frmVisFoto.get();
+    // 8. The statistics module.
+    // 9. The About box, hidden.
+    frmAbout = std::make_unique<TFrmAbout>();
+    FrmAbout = frmAbout.get();
+    // 10. The event loop is the caller's: the splash fades in, holds, fades out and shows
+    //     the main window.
+}
+
+Program::~Program() {
+    FrmAbout = nullptr;
+    frmAbout.reset();
+    FrmVisFoto = nullptr;
+    frmVisFoto.reset();
+    DM_Reportage = nullptr;
+    dmReportage.reset();
+    DM_Elenco = nullptr;
+    dmElenco.reset();
+    DM_Sessioni = nullptr;
+    // The window's controls let go of the modules' data sources before the modules go.
+    frmUscita.reset();
+    FrmUscita = nullptr;
+    dmSessioni.reset();
+    DM_Conn = nullptr;
+    dmConn.reset();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <memory>
+
+class TDM_Conn;
+class TDM_Elenco;
+class TDM_Reportage;
+class TDM_Sessioni;
+class TFrmAbout;
+class TFrmUscita;
+class TFrmVisFoto;
+
+// Every window and data module of the program, created once in the fixed start-up order and
+// destroyed in the reverse order. While it lives, the program-wide names (FrmUscita,
+// DM_Conn, DM_Sessioni, ...) point into it.
+class Program {
+public:
+    Program();
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // The start-up order. An error inside a creation step goes to the general error box and
+    // start-up goes on with the next step.
+    void create();
+
+    std::unique_ptr<TFrmUscita> frmUscita;
+    std::unique_ptr<TDM_Conn> dmConn;
+    std::unique_ptr<TDM_Sessioni> dmSessioni;
+    std::unique_ptr<TDM_Elenco> dmElenco;
+    std::unique_ptr<TDM_Reportage> dmReportage;
+    std::unique_ptr<TFrmVisFoto> frmVisFoto;
+    std::unique_ptr<TFrmAbout> frmAbout;
+};

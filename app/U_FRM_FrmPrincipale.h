@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+class DBNavigator;
+class QAction;
+class QFrame;
+class QGroupBox;
+class QMenu;
+class QStatusBar;
+class TFrmStart;
+
+// The main window: a fixed frame with the menu, the session group (with the anglers group
+// inside it), the groundbait and catch groups, their three tool bars and an empty status
+// bar. Its creation brings up the splash; its first showing captures the datasets behind its
+// navigators, refreshes the whole window and releases the splash. Closing it ends the program.
+class TFrmUscita : public QMainWindow {
+    Q_OBJECT
+public:
+    TFrmUscita();
+    ~TFrmUscita() override;
+
+    // Binds the navigators and controls to the data sources of the modules created so far.
+    void BindDataSources();
+    void CaptureDataSetNames();
+    // The refresh of the whole window after every move and record operation.
+    void RefreshMainWindow();
+
+    void Statistiche1Click();
+    void Stampamodulo1Click();
+    void Esci1Click();
+    void About2Click();
+
+    QString SessionDataSetName;
+    QString GroundbaitDataSetName;
+    QString CatchDataSetName;
+
+    QMenu* Menu1;
+    QAction* Statistiche1;
+    QAction* Stampamodulo1;
+    QAction* Esci1;
+    QMenu* About1;
+    QAction* About2;
+    QGroupBox* GroupBox1;
+    QGroupBox* GroupBox4;
+    QGroupBox* GroupBox2;
+    QGroupBox* GroupBox3;
+    QFrame* TB_Sessione;
+    QFrame* TB_Pastura;
+    QFrame* TB_Prede;
+    DBNavigator* DBN_Sessioni;
+    DBNavigator* DBN_Pastura;
+    DBNavigator* DBN_Prede;
+    QStatusBar* StatusBar1;
+
+    TFrmStart* splash() const { return m_splash.get(); }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void buildMenu();
+    void buildFrame(QWidget* client);
+
+    std::unique_ptr<TFrmStart> m_splash;
+};
+
+extern TFrmUscita* FrmUscita;

@@ -1,0 +1,167 @@
+// The main window frame and the About box: caption, fixed size, menu, groups and tool bars
+// where they belong, the status bar always empty, and "&Esci" or the close box ending the
+// program at once, whatever is being edited.
+#include "app/Startup.h"
+#include "app/U_FRM_FrmAbout.h"
+#include "app/U_FRM_FrmPrincipale.h"
+#include "engine/Query.h"
+#include "sessions/UDM_Sessioni.h"
+#include "tests/support/ScriptedMessages.h"
+#include "tests/support/TestProgramDir.h"
+#include "widgets/ModalSeam.h"
+#include "widgets/ProgramExit.h"
+
+#include <QDialog>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+
+namespace {
+struct RecordingModal : ModalSeam {
+    QList<QDialog*> shown;
+    int showModal(QDialog& w) override {
+        shown << &w;
+        return QDialog::Accepted;
+    }
+};
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void frame();
+    void menu();
+    void regions();
+    void endsAtOnce();
+    void aboutBox();
+
+private:
+    std::unique_ptr<TestProgramDir> m_dir;
+    std::unique_ptr<ScriptedMessages> m_messages;
+    std::unique_ptr<Program> m_program;
+    int m_terminations = 0;
+};
+
+void TestMainWindow::init() {
+    m_dir = std::make_unique<TestProgramDir>();
+    m_messages = std::make_unique<ScriptedMessages>();
+    m_program = std::make_unique<Program>();
+    m_program->create();
+    m_terminations = 0;
+    SetTerminateAction([this] { ++m_terminations; });
+}
+
+void TestMainWindow::cleanup() {
+    SetTerminateAction({});
+    m_program.reset();
+    m_messages.reset();
+    m_dir.reset();
+}
+
+void TestMainWindow::frame() {
+    TFrmUscita& w = *FrmUscita;
+    QCOMPARE(w.windowTitle(), QStringLiteral("LUNKERLEDGER - Ver. 1.0"));
+    QCOMPARE(w.centralWidget()->size(), QSize(778, 544));
+    QCOMPARE(w.minimumSize(), w.maximumSize());
+    QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(w.windowFlags() & Qt::WindowMinimizeButtonHint);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.resize(1000, 800);
+    QCOMPARE(w.centralWidget()->size(), QSize(778, 544));
+}
+
+void TestMainWindow::menu() {
+    TFrmUscita& w = *FrmUscita;
+    const QList<QAction*> top = w.menuBar()->actions();
+    QCOMPARE(top.size(), 2);
+    QCOMPARE(top[0]->text(), QStringLiteral("&Menu"));
+    QCOMPARE(top[1]->text(), QStringLiteral("&Info"));
+    QStringList items;
+    for (QAction* a : w.Menu1->actions())
+        items << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    QCOMPARE(items, QStringList({"&Statistiche", "S&tampa modulo", "-", "&Esci"}));
+    QCOMPARE(w.About1->actions().size(), 1);
+    QCOMPARE(w.About2->text(), QStringLiteral("&About..."));
+    QCOMPARE(w.Statistiche1->icon().availableSizes().value(0), QSize(16, 16));
+    QCOMPARE(w.Stampamodulo1->icon().availableSizes().value(0), QSize(16, 16));
+    QCOMPARE(w.Esci1->icon().availableSizes().value(0), QSize(11, 16));
+}
+
+void TestMainWindow::regions() {
+    TFrmUscita& w = *FrmUscita;
+    struct Region {
+        QWidget* widget;
+        QRect rect;
+    };
+    const Region regions[] = {
+        {w.GroupBox1, {0, 0, 776, 231}},     {w.GroupBox4, {335, 139, 316, 82}},
+        {w.GroupBox2, {0, 235, 295, 289}},   {w.GroupBox3, {300, 235, 476, 289}},
+        {w.TB_Sessione, {40, 195, 271, 37}}, {w.TB_Pastura, {35, 495, 236, 31}},
+        {w.TB_Prede, {480, 497, 236, 31}},   {w.StatusBar1, {0, 525, 778, 19}},
+    };
+    for (const Region& r : regions)
+        QCOMPARE(r.widget->geometry(), r.rect);
+    QCOMPARE(w.GroupBox1->title(), QStringLiteral("SESSIONE     "));
+    QCOMPARE(w.GroupBox2->title(), QStringLiteral("PASTURAZIONE"));
+    QCOMPARE(w.GroupBox3->title(), QStringLiteral("PREDE"));
+    QCOMPARE(w.GroupBox4->title(), QStringLiteral("Carpisti"));
+    QCOMPARE(w.GroupBox1->palette().color(QPalette::WindowText), QColor(0, 0, 0x80));
+    QCOMPARE(w.GroupBox2->palette().color(QPalette::WindowText), QColor(0x80, 0, 0));
+    QCOMPARE(w.GroupBox3->palette().color(QPalette::WindowText), QColor(0x80, 0, 0x80));
+    QCOMPARE(w.GroupBox1->font().pixelSize(), 12);
+    QVERIFY(w.GroupBox1->font().bold());
+    QCOMPARE(w.GroupBox4->parentWidget(), w.GroupBox1);
+    QVERIFY(!w.StatusBar1->isSizeGripEnabled());
+    QVERIFY(w.StatusBar1->currentMessage().isEmpty());
+}
+
+void TestMainWindow::endsAtOnce() {
+    TFrmUscita& w = *FrmUscita;
+    w.show();
+    // Even with a session being typed in, nothing is asked.
+    DM_Sessioni->ADOQ_Sessioni.insert();
+    w.Esci1->trigger();
+    QCOMPARE(m_terminations, 1);
+    w.close();
+    QCOMPARE(m_terminations, 2);
+    QVERIFY(m_messages->shown().isEmpty());
+}
+
+void TestMainWindow::aboutBox() {
+    RecordingModal modal;
+    ModalSeam* previous = installModalSeam(&modal);
+    FrmUscita->About2->trigger();
+    FrmUscita->About2->trigger();
+    installModalSeam(previous);
+    QCOMPARE(modal.shown, QList<QDialog*>({FrmAbout, FrmAbout}));
+
+    TFrmAbout& about = *FrmAbout;
+    QCOMPARE(about.windowTitle(), QStringLiteral("About"));
+    QCOMPARE(about.size(), QSize(388, 276));
+    QCOMPARE(about.minimumSize(), about.maximumSize());
+    QCOMPARE(about.Label1->text(), QStringLiteral("LunkerLedger"));
+    QCOMPARE(about.Label2->text(), QStringLiteral("Ver. 1.0"));
+    QCOMPARE(about.Panel1->geometry(), QRect(8, 8, 373, 233));
+    QCOMPARE(about.OKButton->geometry(), QRect(146, 245, 75, 25));
+    QVERIFY(about.OKButton->isDefault());
+    QCOMPARE(about.Memo1->document()->blockCount(), 9);
+    const QString terms = about.Memo1->toPlainText();
+    about.show();
+    about.Memo1->setFocus();
+    QTest::keyClicks(about.Memo1, QStringLiteral("testo"));
+    QCOMPARE(about.Memo1->toPlainText(), terms);
+    QTest::mouseClick(about.OKButton, Qt::LeftButton);
+    QCOMPARE(about.result(), int(QDialog::Accepted));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

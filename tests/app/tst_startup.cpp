@@ -1,0 +1,104 @@
+// Start-up: every module and window created in order over a temporary program directory;
+// with the database or qry.ini missing, the exact boxes, the exact number of times, and the
+// program going on to show its main window after the splash.
+#include "app/Startup.h"
+#include "app/U_FRM_FrmPrincipale.h"
+#include "app/U_FRM_FrmStart.h"
+#include "data/ShippedFiles.h"
+#include "data/UDM_Connessione.h"
+#include "lists/UDM_Elenco.h"
+#include "sessions/UDM_Sessioni.h"
+#include "tests/support/ScriptedMessages.h"
+#include "tests/support/TestProgramDir.h"
+
+#include <QTest>
+
+namespace {
+
+const QString kQueryText = QStringLiteral(
+    "ERRORE: impossibile trovare la stringa di query.\r\nControllare la presenza di un file "
+    "denominato 'qry.ini' nella \r\ndirectory del programma");
+
+// Runs the splash to its end by its own ticks, as the timers would.
+void runSplash() {
+    TFrmStart* splash = FrmStart;
+    QVERIFY(splash);
+    for (int i = 0; i < 18; ++i)
+        splash->Timer1Timer();
+    splash->Timer2Timer();
+    for (int i = 0; i < 18; ++i)
+        splash->Timer1Timer();
+}
+
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void normalStart();
+    void failures_data();
+    void failures();
+};
+
+void TestStartup::normalStart() {
+    TestProgramDir dir;
+    ScriptedMessages messages;
+    Program program;
+    program.create();
+    QVERIFY(messages.shown().isEmpty());
+    QVERIFY(DM_Conn->ADOConnection1.isOpen());
+    QVERIFY(DM_Sessioni->ADOQ_Sessioni.isOpen());
+    QVERIFY(DM_Sessioni->ADOQ_Luna.isOpen());
+    QVERIFY(!DM_Sessioni->ADOQ_SESSPrede.isOpen()); // no session id yet
+    QVERIFY(DM_Elenco->ADOQ_TipoSessione.isOpen());
+    QVERIFY(FrmStart && FrmStart->isVisible());
+    QVERIFY(!FrmUscita->isVisible());
+    runSplash();
+    QVERIFY(FrmUscita->isVisible());
+    QCOMPARE(FrmUscita->SessionDataSetName, QStringLiteral("ADOQ_Sessioni"));
+    QCOMPARE(FrmUscita->GroundbaitDataSetName, QStringLiteral("ADOQ_SESSPastura"));
+    QCOMPARE(FrmUscita->CatchDataSetName, QStringLiteral("ADOQ_SESSPrede"));
+    QVERIFY(!FrmStart); // released by the main window's first showing
+    QTRY_VERIFY(!FrmUscita->splash());
+}
+
+void TestStartup::failures_data() {
+    QTest::addColumn<bool>("database");
+    QTest::addColumn<bool>("ini");
+    QTest::addColumn<QStringList>("expected");
+    QStringList queryErrors;
+    for (int i = 0; i < 16 + 9; ++i)
+        queryErrors << kQueryText;
+    QTest::newRow("no database") << false << true << QStringList{TDM_Conn::kConnectionFailed};
+    QTest::newRow("no qry.ini") << true << false << queryErrors;
+    QTest::newRow("neither") << false << false
+                             << (QStringList{TDM_Conn::kConnectionFailed} + queryErrors);
+}
+
+void TestStartup::failures() {
+    QFETCH(bool, database);
+    QFETCH(bool, ini);
+    QFETCH(QStringList, expected);
+    TestProgramDir dir(database ? TestProgramDir::DatabaseOnly : TestProgramDir::Nothing);
+    if (ini)
+        dir.writeIni(ShippedFiles::queryIni().toUtf8());
+    ScriptedMessages messages;
+    Program program;
+    program.create();
+    QCOMPARE(messages.texts(), expected);
+    QCOMPARE(messages.shown().front().caption, QStringLiteral("Error"));
+    QVERIFY(!DM_Sessioni->ADOQ_Sessioni.isOpen());
+    QVERIFY(!DM_Elenco->ADOQ_Lago.isOpen());
+    if (!database)
+        QCOMPARE(
+            messages.shown().front().text,
+            QStringLiteral("Si sono verificati errori durante l'accesso ai dati. Controllare la "
+                           "\r\npresenza di un file con estensione mdb  nella stessa cartella "
+                           "\r\ndel programma."));
+    messages.clear();
+    runSplash();
+    QVERIFY(FrmUscita->isVisible()); // the program goes on
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
