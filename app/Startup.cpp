@@ -5,6 +5,7 @@
 #include "data/UDM_Connessione.h"
 #include "details/U_FRM_FrmVisFoto.h"
 #include "lists/UDM_Elenco.h"
+#include "lists/U_FRM_FrmCambiaElenco.h"
 #include "sessions/UDM_Reportage.h"
 #include "sessions/UDM_Sessioni.h"
 #include "widgets/ErrorGuard.h"
@@ -36,6 +37,8 @@ void Program::create() {
     dmReportage = std::make_unique<TDM_Reportage>(&dmConn->ADOConnection1);
     DM_Reportage = dmReportage.get();
     // 7. The hidden windows, in this order: reportage, list editor, photo viewer, statistics.
+    frmCambiaElenco = std::make_unique<TFrmCambiaElenco>();
+    FrmCambiaElenco = frmCambiaElenco.get();
     frmVisFoto = std::make_unique<TFrmVisFoto>();
     FrmVisFoto = frmVisFoto.get();
     // 8. The statistics module.
@@ -51,6 +54,8 @@ Program::~Program() {
     frmAbout.reset();
     FrmVisFoto = nullptr;
     frmVisFoto.reset();
+    FrmCambiaElenco = nullptr;
+    frmCambiaElenco.reset();
     DM_Reportage = nullptr;
     dmReportage.reset();
     DM_Elenco = nullptr;

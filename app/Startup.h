@@ -7,6 +7,7 @@ class TDM_Elenco;
 class TDM_Reportage;
 class TDM_Sessioni;
 class TFrmAbout;
+class TFrmCambiaElenco;
 class TFrmUscita;
 class TFrmVisFoto;
 
@@ -29,6 +30,7 @@ public:
     std::unique_ptr<TDM_Sessioni> dmSessioni;
     std::unique_ptr<TDM_Elenco> dmElenco;
     std::unique_ptr<TDM_Reportage> dmReportage;
+    std::unique_ptr<TFrmCambiaElenco> frmCambiaElenco;
     std::unique_ptr<TFrmVisFoto> frmVisFoto;
     std::unique_ptr<TFrmAbout> frmAbout;
 };

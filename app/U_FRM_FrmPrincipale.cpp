@@ -4,12 +4,18 @@
 #include "app/U_FRM_FrmAbout.h"
 #include "app/U_FRM_FrmStart.h"
 #include "app/UiFonts.h"
+#include "data/MessageSeam.h"
+#include "data/U_DBUtils.h"
 #include "engine/Query.h"
+#include "sessions/AnglersPanel.h"
+#include "sessions/SessionPanel.h"
+#include "sessions/UDM_Reportage.h"
 #include "sessions/UDM_Sessioni.h"
 #include "widgets/DBNavigator.h"
 #include "widgets/ErrorGuard.h"
 #include "widgets/ModalSeam.h"
 #include "widgets/ProgramExit.h"
+#include "widgets/ToolButton.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -20,6 +26,10 @@
 #include <QStatusBar>
 
 TFrmUscita* FrmUscita = nullptr;
+
+const QString TFrmUscita::kFormatWarning = QStringLiteral(
+    "Correggere il formato in cui sono state inserite le date.\r\nIl formato corretto è: "
+    "'gg/mm/aaaa'");
 
 namespace {
 
@@ -122,6 +132,9 @@ void TFrmUscita::buildFrame(QWidget* client) {
     DBN_Pastura = navigator(TB_Pastura, 96, 28, "DBN_Pastura");
     DBN_Prede = navigator(TB_Prede, 96, 28, "DBN_Prede");
 
+    SessionPanel = new TSessionPanel(GroupBox1, TB_Sessione, DBN_Sessioni, GroupBox4, *this);
+    AnglersPanel = new TAnglersPanel(GroupBox4);
+
     StatusBar1 = new QStatusBar(client);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
@@ -137,7 +150,8 @@ void TFrmUscita::FormCreate() {
 
 void TFrmUscita::BindDataSources() {
     if (DM_Sessioni) {
-        DBN_Sessioni->setDataSource(&DM_Sessioni->DS_QSessioni);
+        SessionPanel->bind(*DM_Sessioni);
+        AnglersPanel->bind(*DM_Sessioni);
         DBN_Pastura->setDataSource(&DM_Sessioni->DS_QSESSPastura);
         DBN_Prede->setDataSource(&DM_Sessioni->DS_QSESSPrede);
     }
@@ -154,7 +168,51 @@ void TFrmUscita::CaptureDataSetNames() {
 }
 
 void TFrmUscita::RefreshMainWindow() {
-    // The panels' refresh steps join here as the panels are built.
+    static const QString trailing(11, QLatin1Char(' '));
+    const int n = DM_Sessioni->SessionCount();
+    if (n <= 0) {
+        GroupBox1->setTitle(QStringLiteral("SESSIONI (0 di 0)") + trailing);
+        GroupBox2->hide();
+        GroupBox3->hide();
+        GroupBox4->hide();
+        // A first session still being entered (after New, or after a save that failed on a
+        // conversion) keeps its fields open so it can be corrected.
+        SessionPanel->SetSessionEditable(DM_Sessioni->ADOQ_Sessioni.state() ==
+                                         DataSetState::Insert);
+    } else {
+        GroupBox1->setTitle(
+            QStringLiteral("SESSIONI (%1 di %2)").arg(DM_Sessioni->SessionRecNo()).arg(n) +
+            trailing);
+    }
+    DM_Sessioni->RefreshAnglers();
+    if (!(m_keepPendingDetails && DM_Sessioni->ADOQ_SESSPastura.isEditing()))
+        DM_Sessioni->RefreshGroundbait();
+    // The groundbait grid and fields are set up here once the groundbait panel exists.
+    if (!(m_keepPendingDetails && DM_Sessioni->ADOQ_SESSPrede.isEditing()))
+        DM_Sessioni->RefreshCatches();
+    // The catch fields and grid are set up here once the catch panel exists.
+    DM_Reportage->RefreshReportage();
+    SessionPanel->SBReportage_sessione->setText(
+        QStringLiteral("Reportage (%1)").arg(DM_Reportage->ReportageCount()));
+}
+
+void TFrmUscita::HandleOperationResult(int result) {
+    struct KeepPending {
+        bool& flag;
+        ~KeepPending() { flag = false; }
+    } keep{m_keepPendingDetails};
+    if (result == orConvertError) {
+        showWarning(kFormatWarning);
+        m_keepPendingDetails = true;
+    }
+    RefreshMainWindow();
+}
+
+void TFrmUscita::setDetailRegionsVisible(bool visible) {
+    GroupBox2->setVisible(visible);
+    GroupBox3->setVisible(visible);
+    GroupBox4->setVisible(visible);
+    TB_Pastura->setVisible(visible);
 }
 
 void TFrmUscita::showEvent(QShowEvent* event) {

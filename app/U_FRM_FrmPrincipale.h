@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sessions/MainWindowHost.h"
+
 #include <QMainWindow>
 #include <memory>
 
@@ -9,13 +11,15 @@ class QFrame;
 class QGroupBox;
 class QMenu;
 class QStatusBar;
+class TAnglersPanel;
 class TFrmStart;
+class TSessionPanel;
 
 // The main window: a fixed frame with the menu, the session group (with the anglers group
 // inside it), the groundbait and catch groups, their three tool bars and an empty status
 // bar. Its creation brings up the splash; its first showing captures the datasets behind its
 // navigators, refreshes the whole window and releases the splash. Closing it ends the program.
-class TFrmUscita : public QMainWindow {
+class TFrmUscita : public QMainWindow, public MainWindowHost {
     Q_OBJECT
 public:
     TFrmUscita();
@@ -25,7 +29,13 @@ public:
     void BindDataSources();
     void CaptureDataSetNames();
     // The refresh of the whole window after every move and record operation.
-    void RefreshMainWindow();
+    void RefreshMainWindow() override;
+    // Shows the format warning after a conversion error, then refreshes.
+    void HandleOperationResult(int result) override;
+    QString sessionDataSetName() const override { return SessionDataSetName; }
+    void setDetailRegionsVisible(bool visible) override;
+
+    static const QString kFormatWarning;
 
     void Statistiche1Click();
     void Stampamodulo1Click();
@@ -53,6 +63,8 @@ public:
     DBNavigator* DBN_Pastura;
     DBNavigator* DBN_Prede;
     QStatusBar* StatusBar1;
+    TSessionPanel* SessionPanel;
+    TAnglersPanel* AnglersPanel;
 
     TFrmStart* splash() const { return m_splash.get(); }
 
@@ -67,6 +79,9 @@ private:
     void buildFrame(QWidget* client);
 
     std::unique_ptr<TFrmStart> m_splash;
+    // While a save that failed on a conversion is being refreshed, the detail row it left
+    // pending is kept with what was typed instead of being reloaded away.
+    bool m_keepPendingDetails = false;
 };
 
 extern TFrmUscita* FrmUscita;

@@ -13,6 +13,13 @@ public:
     // Loads and opens the nine list queries once, for the life of the program.
     void DataModuleCreate();
 
+    // Points DS_Elenco at the component named exactly `name`; a name no component has
+    // leaves it where it was.
+    void SelectList(const QString& name);
+    int Operazione(int code, const QString& dataSetName);
+    // Rows of the list DS_Elenco shows now.
+    int Nrec() const;
+
     Connection* const conn;
     Query ADOQ_Lago{QStringLiteral("ADOQ_Lago"), this, conn};
     DataSource DS_Elenco{QStringLiteral("DS_Elenco"), this, &ADOQ_Lago};

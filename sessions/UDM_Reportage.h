@@ -10,6 +10,11 @@ class TDM_Reportage : public ComponentOwner {
 public:
     explicit TDM_Reportage(Connection* connection);
 
+    // Reads the query's text again and opens it for the current session; an opening error
+    // leaves it closed.
+    void RefreshReportage();
+    int ReportageCount() const;
+
     Connection* const conn;
     Query ADOQ_Reportage{QStringLiteral("ADOQ_Reportage"), this, conn};
     DataSource DS_QReportage{QStringLiteral("DS_QReportage"), this, &ADOQ_Reportage};

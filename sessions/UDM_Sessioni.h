@@ -15,6 +15,18 @@ public:
     // Loads every query's text from qry.ini and opens it without parameter values.
     void DataModuleCreate();
 
+    // Key of the current session; 0 when there is none, while a new one is unsaved, and on
+    // any failure.
+    int CurrentSessionId() const;
+    // Attaches (1) or detaches (2) an angler to the current session.
+    void AnglerCommand(int number, int anglerId);
+    int SessionCount() const;
+    int SessionRecNo() const;
+    void RefreshAnglers();
+    int RefreshGroundbait(); // groundbait rows of the current session
+    int RefreshCatches();    // catch rows of the current session
+    int Operazione(int code, const QString& dataSetName);
+
     Connection* const conn;
     Query ADOQ_Sessioni{QStringLiteral("ADOQ_Sessioni"), this, conn};
     DataSource DS_QSessioni{QStringLiteral("DS_QSessioni"), this, &ADOQ_Sessioni};

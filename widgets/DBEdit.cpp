@@ -45,6 +45,7 @@ void DBEdit::reload() {
 }
 
 void DBEdit::keyPressEvent(QKeyEvent* event) {
+    emit keyDown(event->key(), event->modifiers());
     const QString typed = event->text();
     const bool printable = !typed.isEmpty() && typed.at(0).isPrint() &&
                            !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));

@@ -22,6 +22,10 @@ public:
     // Whether the box holds typed text not yet written into its field.
     bool isModified() const { return m_modified; }
 
+signals:
+    // Every key pressed in the box, before the box handles it.
+    void keyDown(int key, Qt::KeyboardModifiers modifiers);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;

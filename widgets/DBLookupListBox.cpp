@@ -2,6 +2,7 @@
 
 #include "engine/Query.h"
 
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -11,30 +12,34 @@ DBLookupListBox::DBLookupListBox(QWidget* parent) : QListWidget(parent) {
     connect(&m_list, &FieldLink::refreshNeeded, this, &DBLookupListBox::rebuild);
 }
 
+void DBLookupListBox::clearKeyValue() {
+    m_key = QVariant();
+    m_rebuilding = true;
+    setCurrentItem(nullptr);
+    clearSelection();
+    m_rebuilding = false;
+}
+
 void DBLookupListBox::setKeyField(const QString& field) {
     m_keyField = field;
     rebuild();
 }
 
 void DBLookupListBox::rebuild() {
-    const QVariant kept = keyValue();
+    m_rebuilding = true;
     clear();
     Query* list = m_list.activeDataSet();
     const int shown = m_list.fieldIndex();
     const int key = list ? list->fieldIndex(m_keyField) : -1;
-    if (!list || shown < 0 || key < 0)
-        return;
-    for (int row = 0; row < list->bufferedRowCount(); ++row) {
-        auto* item = new QListWidgetItem(list->rowText(row, shown), this);
-        item->setData(Qt::UserRole, list->rowValue(row, key));
-        if (!kept.isNull() && item->data(Qt::UserRole) == kept)
-            setCurrentItem(item);
+    if (list && shown >= 0 && key >= 0) {
+        for (int row = 0; row < list->bufferedRowCount(); ++row) {
+            auto* item = new QListWidgetItem(list->rowText(row, shown), this);
+            item->setData(Qt::UserRole, list->rowValue(row, key));
+            if (!m_key.isNull() && item->data(Qt::UserRole) == m_key)
+                setCurrentItem(item);
+        }
     }
-}
-
-QVariant DBLookupListBox::keyValue() const {
-    const QList<QListWidgetItem*> selected = selectedItems();
-    return selected.isEmpty() ? QVariant() : selected.front()->data(Qt::UserRole);
+    m_rebuilding = false;
 }
 
 void DBLookupListBox::mousePressEvent(QMouseEvent* event) {
@@ -45,6 +50,15 @@ void DBLookupListBox::mousePressEvent(QMouseEvent* event) {
         return;
     }
     QListWidget::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton)
+        if (QListWidgetItem* item = itemAt(event->position().toPoint()))
+            m_key = item->data(Qt::UserRole);
+}
+
+void DBLookupListBox::keyPressEvent(QKeyEvent* event) {
+    QListWidget::keyPressEvent(event);
+    if (QListWidgetItem* item = currentItem(); item && item->isSelected())
+        m_key = item->data(Qt::UserRole);
 }
 
 void DBLookupListBox::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -10,8 +10,8 @@ class DataSource;
 class QMenu;
 
 // A list box showing one field of every row of a dataset, bound to no field: the program
-// reads the key of the highlighted row (null when nothing is highlighted). A right click
-// opens its popup menu without changing what is highlighted.
+// reads the selected key, set by highlighting a row (null until one is highlighted). A right
+// click opens its popup menu without changing the selection.
 class DBLookupListBox : public QListWidget {
     Q_OBJECT
 public:
@@ -24,7 +24,10 @@ public:
     void setPopupMenu(QMenu* menu) { m_popup = menu; }
     QMenu* popupMenu() const { return m_popup; }
 
-    QVariant keyValue() const;
+    // The key of the row last highlighted; it stays after the list is reloaded even when
+    // no row shows it any more, until it is cleared.
+    QVariant keyValue() const { return m_key; }
+    void clearKeyValue();
 
 signals:
     void doubleClicked();
@@ -32,6 +35,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void rebuild();
@@ -39,4 +43,6 @@ private:
     FieldLink m_list;
     QString m_keyField;
     QPointer<QMenu> m_popup;
+    QVariant m_key;
+    bool m_rebuilding = false;
 };

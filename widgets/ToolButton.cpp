@@ -14,3 +14,7 @@ void ToolButton::setPictures(const QPixmap& normal, const QPixmap& disabled) {
     setIcon(icon);
     setIconSize(normal.size());
 }
+
+void ToolButton::setPicture(ButtonPictures::Kind kind, int size) {
+    setPictures(ButtonPictures::normal(kind, size), ButtonPictures::disabled(kind, size));
+}

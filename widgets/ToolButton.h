@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/ButtonPictures.h"
+
 #include <QIcon>
 #include <QToolButton>
 
@@ -11,5 +13,7 @@ class ToolButton : public QToolButton {
 public:
     explicit ToolButton(QWidget* parent = nullptr);
     void setPictures(const QPixmap& normal, const QPixmap& disabled);
+    // Both states of one of the program's own pictures.
+    void setPicture(ButtonPictures::Kind kind, int size = 16);
     void setHint(const QString& hint) { setToolTip(hint); }
 };

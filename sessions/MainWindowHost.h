@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// What the panels of the main window need of the window itself: its full refresh, its
+// common handling of a record operation's result, the dataset names its navigators name,
+// and showing or hiding the detail regions.
+class MainWindowHost {
+public:
+    virtual ~MainWindowHost() = default;
+    virtual void RefreshMainWindow() = 0;
+    virtual void HandleOperationResult(int result) = 0;
+    virtual QString sessionDataSetName() const = 0;
+    // GroupBox2, GroupBox3, GroupBox4 and the groundbait tool bar.
+    virtual void setDetailRegionsVisible(bool visible) = 0;
+};

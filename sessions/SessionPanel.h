@@ -1,0 +1,79 @@
+#pragma once
+
+#include "widgets/DataSource.h"
+
+#include <QObject>
+
+class DBEdit;
+class DBLookupComboBox;
+class DBMemo;
+class DBNavigator;
+class MainWindowHost;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class TDM_Sessioni;
+class ToolButton;
+
+// The session panel of the main window: the fields of the current session in GroupBox1,
+// the lake and session-type list buttons, the reportage button, and the session tool bar
+// with its navigator and New / Cancel / Save / Delete. Its handlers drive the sessions
+// module; the window's full refresh is the host's.
+class TSessionPanel : public QObject, private PendingEditor {
+    Q_OBJECT
+public:
+    static const QString kSeasonWarning;
+
+    TSessionPanel(QGroupBox* groupBox1, QFrame* toolBar, DBNavigator* navigator,
+                  QGroupBox* anglersGroup, MainWindowHost& host);
+    ~TSessionPanel() override;
+
+    // Binds the controls to the sessions module's data sources.
+    void bind(TDM_Sessioni& module);
+
+    void SBNew_SessioneClick();
+    void SBSave_SessioneClick();
+    void SBCancel_SessioneClick();
+    void SBDel_SessioneClick();
+    void DBN_SessioniClick();
+    void SpeedButton1Click();
+    void SpeedButton9Click();
+
+    void SetSessionBrowsing(bool on);
+    void SetSessionEditable(bool on);
+    // Writes the season of the start date being shown into the session being saved; warns
+    // when the day or month cannot be read.
+    void DeriveSeason();
+
+    DBLookupComboBox* DS_tipouscita;
+    DBEdit* DataDa;
+    DBEdit* DataA;
+    DBLookupComboBox* Nm_lago;
+    DBEdit* Nm_temp;
+    DBEdit* Nm_TempAcqua;
+    DBEdit* Nm_ProfRilev;
+    DBLookupComboBox* DBLookupComboBox8;
+    DBMemo* Note;
+    DBEdit* Nm_Stagione;
+    ToolButton* SpeedButton9;
+    ToolButton* SpeedButton1;
+    ToolButton* SBReportage_sessione;
+    DBNavigator* DBN_Sessioni;
+    ToolButton* SBNew_Sessione;
+    ToolButton* SBCancel_Sessione;
+    ToolButton* SBSave_Sessione;
+    ToolButton* SBDel_Sessione;
+
+private:
+    // Moving to another session stores pending edits: the season follows the start date
+    // on that path too, without a warning.
+    void writePending() override;
+    enum class SeasonWarning { Show, Silent };
+    void deriveSeason(SeasonWarning warning);
+    bool sessionBeingInserted() const;
+
+    QGroupBox* m_group;
+    QGroupBox* m_anglers;
+    MainWindowHost& m_host;
+    TDM_Sessioni* m_module = nullptr;
+};
