@@ -194,6 +194,7 @@ void TFrmUscita::RefreshMainWindow() {
     DM_Reportage->RefreshReportage();
     SessionPanel->SBReportage_sessione->setText(
         QStringLiteral("Reportage (%1)").arg(DM_Reportage->ReportageCount()));
+    SessionPanel->updateReportageButton();
 }
 
 void TFrmUscita::HandleOperationResult(int result) {

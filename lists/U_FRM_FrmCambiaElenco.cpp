@@ -179,6 +179,11 @@ void TFrmCambiaElenco::SpeedButton1Click() {
     accept();
 }
 
+void TFrmCambiaElenco::done(int result) {
+    Guarded([this] { DBEdit1->flushPending(); });
+    QDialog::done(result);
+}
+
 void TFrmCambiaElenco::DBEdit1KeyDown(int key) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
         SaveListItem();

@@ -31,6 +31,9 @@ public:
 
     QString ListDataSetName;
 
+    // Closing neither saves nor cancels, but what was typed stays in the element being edited.
+    void done(int result) override;
+
     QGroupBox* GroupBox1;
     DBGrid* DBGrid1;
     DBEdit* DBEdit1;

@@ -204,7 +204,15 @@ void TSessionPanel::SBNew_SessioneClick() {
 void TSessionPanel::SBSave_SessioneClick() {
     DeriveSeason();
     SetSessionBrowsing(true);
-    const int r = m_module->Operazione(opSave, m_host.sessionDataSetName());
+    int r = orOk;
+    {
+        struct Saving {
+            bool& flag;
+            explicit Saving(bool& f) : flag(f) { flag = true; }
+            ~Saving() { flag = false; }
+        } saving(m_saving);
+        r = m_module->Operazione(opSave, m_host.sessionDataSetName());
+    }
     m_host.HandleOperationResult(r);
 }
 
@@ -238,8 +246,7 @@ void TSessionPanel::SetSessionBrowsing(bool on) {
     DBN_Sessioni->setEnabled(on);
     SBNew_Sessione->setEnabled(on);
     SBDel_Sessione->setEnabled(on);
-    // A session not yet saved has no key for reportage entries to carry.
-    SBReportage_sessione->setEnabled(on && !sessionBeingInserted());
+    setReportageWanted(on);
 }
 
 void TSessionPanel::SetSessionEditable(bool on) {
@@ -247,18 +254,23 @@ void TSessionPanel::SetSessionEditable(bool on) {
                                                       Nm_temp, Nm_TempAcqua, Nm_ProfRilev,
                                                       DBLookupComboBox8, Note, m_anglers})
         w->setEnabled(on);
-    SBReportage_sessione->setEnabled(on && !sessionBeingInserted());
+    setReportageWanted(on);
+}
+
+void TSessionPanel::setReportageWanted(bool on) {
+    m_reportageWanted = on;
+    updateReportageButton();
+}
+
+void TSessionPanel::updateReportageButton() {
+    // A session not yet saved has no key for reportage entries to carry.
+    SBReportage_sessione->setEnabled(m_reportageWanted && !sessionBeingInserted());
 }
 
 void TSessionPanel::DeriveSeason() {
-    deriveSeason(SeasonWarning::Show);
-}
-
-void TSessionPanel::deriveSeason(SeasonWarning warning) {
     const SessionSeason::Result result = SessionSeason::fromStartDateText(DataDa->text());
     if (result.reading == SessionSeason::Reading::Unreadable) {
-        if (warning == SeasonWarning::Show)
-            showWarning(kSeasonWarning);
+        showWarning(kSeasonWarning);
         return;
     }
     if (result.reading != SessionSeason::Reading::Season)
@@ -271,5 +283,13 @@ void TSessionPanel::deriveSeason(SeasonWarning warning) {
 }
 
 void TSessionPanel::writePending() {
-    deriveSeason(SeasonWarning::Silent);
+    if (m_saving)
+        return;
+    // Any other post (a move to another session): the start date typed has been converted
+    // by now, so the season comes from the date itself, silently.
+    Query& sessions = m_module->ADOQ_Sessioni;
+    const QDate start = sessions.value(QStringLiteral("DataDa")).toDate();
+    if (start.isValid())
+        sessions.setValue(QStringLiteral("Nm_Stagione"),
+                          SessionSeason::forDayMonth(start.day(), start.month()));
 }

@@ -44,6 +44,8 @@ public:
     // Writes the season of the start date being shown into the session being saved; warns
     // when the day or month cannot be read.
     void DeriveSeason();
+    // After a refresh: the reportage button follows whether the session has its key yet.
+    void updateReportageButton();
 
     DBLookupComboBox* DS_tipouscita;
     DBEdit* DataDa;
@@ -68,12 +70,13 @@ private:
     // Moving to another session stores pending edits: the season follows the start date
     // on that path too, without a warning.
     void writePending() override;
-    enum class SeasonWarning { Show, Silent };
-    void deriveSeason(SeasonWarning warning);
     bool sessionBeingInserted() const;
+    void setReportageWanted(bool on);
 
     QGroupBox* m_group;
     QGroupBox* m_anglers;
     MainWindowHost& m_host;
     TDM_Sessioni* m_module = nullptr;
+    bool m_saving = false;          // the save button's own post: the season is already done
+    bool m_reportageWanted = false; // what the look asks for the reportage button
 };

@@ -21,6 +21,8 @@ public:
     const QString& dataField() const { return m_link.dataField(); }
     // Whether the box holds typed text not yet written into its field.
     bool isModified() const { return m_modified; }
+    // Writes typed text not yet written into the field now (ConversionError if it cannot be).
+    void flushPending() { writePending(); }
 
 signals:
     // Every key pressed in the box, before the box handles it.

@@ -1,0 +1,182 @@
+// The list editor: one list at a time showing only its description column, the tool
+// buttons and Enter through the lists module, and what stays pending between openings.
+#include "app/Startup.h"
+#include "data/MessageSeam.h"
+#include "data/ShippedFiles.h"
+#include "data/U_DBUtils.h"
+#include "engine/Command.h"
+#include "engine/Query.h"
+#include "lists/UDM_Elenco.h"
+#include "lists/U_FRM_FrmCambiaElenco.h"
+#include "tests/support/ScriptedMessages.h"
+#include "tests/support/ScriptedModal.h"
+#include "tests/support/TestProgramDir.h"
+#include "widgets/DBEdit.h"
+#include "widgets/DBGrid.h"
+#include "widgets/ToolButton.h"
+
+#include <QApplication>
+#include <QTest>
+
+namespace {
+const QString kBusy = QStringLiteral(
+    "Lo stato attuale è di modifica o di inserimento: salvare i dati o \r\nannullare le "
+    "modifiche per consentire questa operazione.");
+}
+
+class TestListEditor : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void eachOpeningShowsOneList();
+    void descriptionSpelledOtherwiseShowsNoColumn();
+    void enterSavesAndFocusesTheGrid();
+    void newWhilePendingAndDelete();
+    void closingLeavesTheEditPending();
+    void elementInUseCannotBeDeleted();
+
+private:
+    std::unique_ptr<TestProgramDir> m_dir;
+    std::unique_ptr<ScriptedMessages> m_messages;
+    std::unique_ptr<ScriptedModal> m_modal;
+    std::unique_ptr<Program> m_program;
+    void start(const QByteArray& ini = {});
+    TFrmCambiaElenco& dialog() { return *FrmCambiaElenco; }
+    QStringList visibleTitles() {
+        QStringList t;
+        for (int c = 0; c < dialog().DBGrid1->model()->columnCount(); ++c)
+            if (dialog().DBGrid1->isColumnVisible(c))
+                t << dialog().DBGrid1->model()->headerData(c, Qt::Horizontal).toString();
+        return t;
+    }
+    // Opens the dialog and runs `inside` while it is shown.
+    void open(const QString& caption, int code, std::function<void()> inside = {}) {
+        m_modal->whileOpen = [this, inside](QDialog& d) {
+            d.show();
+            QApplication::setActiveWindow(&d);
+            if (inside)
+                inside();
+            d.hide();
+            return int(QDialog::Accepted);
+        };
+        dialog().EditList(caption, code);
+    }
+};
+
+void TestListEditor::start(const QByteArray& ini) {
+    m_dir = std::make_unique<TestProgramDir>();
+    if (!ini.isEmpty())
+        m_dir->writeIni(ini);
+    m_messages = std::make_unique<ScriptedMessages>();
+    m_modal = std::make_unique<ScriptedModal>();
+    m_program = std::make_unique<Program>();
+    m_program->create();
+}
+
+void TestListEditor::cleanup() {
+    m_program.reset();
+    m_modal.reset();
+    m_messages.reset();
+    m_dir.reset();
+}
+
+void TestListEditor::eachOpeningShowsOneList() {
+    start();
+    QCOMPARE(dialog().size(), QSize(202, 266));
+    open(QStringLiteral("ELENCO ESCHE"), 5);
+    QCOMPARE(m_modal->captions.last(), QStringLiteral("ELENCO ESCHE"));
+    QCOMPARE(visibleTitles(), QStringList{QStringLiteral("Ds_esca")});
+    QCOMPARE(dialog().ListDataSetName, QStringLiteral("ADOQ_Esca"));
+    open(QStringLiteral("ELENCO VENTI"), 3);
+    QCOMPARE(dialog().windowTitle(), QStringLiteral("ELENCO VENTI"));
+    QCOMPARE(visibleTitles(), QStringList{QStringLiteral("ds_tipovento")});
+    QCOMPARE(dialog().DBEdit1->dataField(), QStringLiteral("ds_tipovento"));
+    QCOMPARE(dialog().DBEdit1->text(), QStringLiteral("Nord"));
+    QCOMPARE(DM_Elenco->Nrec(), 9);
+    open(QStringLiteral("ELENCO VENTI"), 3);
+    QCOMPARE(visibleTitles(), QStringList{QStringLiteral("ds_tipovento")});
+    QCOMPARE(dialog().SBNew_Sessione->toolTip(), QStringLiteral("Nuovo elemento"));
+    QCOMPARE(dialog().SBDel_Sessione->toolTip(), QStringLiteral("Elimina l'elemento corrente"));
+}
+
+void TestListEditor::descriptionSpelledOtherwiseShowsNoColumn() {
+    QByteArray ini = ShippedFiles::queryIni().toUtf8();
+    ini.replace("Ds_esca AS Ds_esca FROM TEsca", "Ds_esca AS DS_ESCA FROM TEsca");
+    start(ini);
+    open(QStringLiteral("ELENCO ESCHE"), 5);
+    QVERIFY(visibleTitles().isEmpty());
+    QVERIFY(!dialog().DBEdit1->text().isEmpty()); // the box still finds its column
+}
+
+void TestListEditor::enterSavesAndFocusesTheGrid() {
+    start();
+    open(QStringLiteral("ELENCO LAGHI"), 1, [this] {
+        QTest::mouseClick(dialog().SBNew_Sessione, Qt::LeftButton);
+        QVERIFY(dialog().DBEdit1->hasFocus());
+        QTest::keyClicks(dialog().DBEdit1, QStringLiteral("Lago di Garda"));
+        QTest::keyClick(dialog().DBEdit1, Qt::Key_Return);
+        QVERIFY(dialog().DBGrid1->hasFocus());
+    });
+    QCOMPARE(DM_Elenco->ADOQ_Lago.state(), DataSetState::Browse);
+    QCOMPARE(DM_Elenco->Nrec(), 1);
+    Query q(QStringLiteral("q"), nullptr, &m_dir->connection());
+    q.setSql(QStringLiteral("SELECT Ds_desc FROM TLago"));
+    q.open();
+    QCOMPARE(q.displayText(0), QStringLiteral("Lago di Garda"));
+    QVERIFY(m_messages->shown().isEmpty());
+}
+
+void TestListEditor::newWhilePendingAndDelete() {
+    start();
+    open(QStringLiteral("ELENCO ESCHE"), 5, [this] {
+        const int before = DM_Elenco->Nrec();
+        QTest::mouseClick(dialog().SBNew_Sessione, Qt::LeftButton);
+        QTest::mouseClick(dialog().SBNew_Sessione, Qt::LeftButton);
+        QCOMPARE(m_messages->texts(), QStringList{kBusy});
+        QVERIFY(dialog().DBEdit1->hasFocus());
+        QCOMPARE(DM_Elenco->ADOQ_Esca.bufferedRowCount(), before + 1);
+        QTest::mouseClick(dialog().SBCancel_Sessione, Qt::LeftButton);
+        QCOMPARE(DM_Elenco->Nrec(), before);
+        m_messages->clear();
+        m_messages->answerNext(MessageAnswer::No);
+        QTest::mouseClick(dialog().SBDel_Sessione, Qt::LeftButton);
+        QCOMPARE(DM_Elenco->Nrec(), before);
+        QTest::mouseClick(dialog().SBDel_Sessione, Qt::LeftButton);
+        QCOMPARE(DM_Elenco->Nrec(), before - 1);
+        QCOMPARE(dialog().DBGrid1->model()->rowCount(), before - 1);
+    });
+}
+
+void TestListEditor::closingLeavesTheEditPending() {
+    start();
+    open(QStringLiteral("ELENCO VENTI"), 3, [this] {
+        dialog().DBEdit1->setFocus();
+        dialog().DBEdit1->selectAll();
+        QTest::keyClicks(dialog().DBEdit1, QStringLiteral("Tramontana"));
+        QTest::mouseClick(dialog().SpeedButton1, Qt::LeftButton); // OK neither saves nor cancels
+    });
+    QCOMPARE(DM_Elenco->ADOQ_tipovento.state(), DataSetState::Edit);
+    open(QStringLiteral("ELENCO VENTI"), 3, [this] {
+        QTest::mouseClick(dialog().SBNew_Sessione, Qt::LeftButton);
+        QCOMPARE(m_messages->texts(), QStringList{kBusy});
+        QTest::mouseClick(dialog().SBSave_Sessione, Qt::LeftButton);
+    });
+    QCOMPARE(DM_Elenco->ADOQ_tipovento.state(), DataSetState::Browse);
+    QCOMPARE(DM_Elenco->ADOQ_tipovento.displayText(QStringLiteral("ds_tipovento")),
+             QStringLiteral("Tramontana"));
+}
+
+void TestListEditor::elementInUseCannotBeDeleted() {
+    start();
+    Command c(QStringLiteral("c"), nullptr, &m_dir->connection());
+    c.setSql(QStringLiteral("INSERT INTO TUscita (Nm_TipoUscita) VALUES (1)"));
+    c.execute();
+    open(QStringLiteral("ELENCO TIPO SESSIONE"), 9,
+         [this] { QTest::mouseClick(dialog().SBDel_Sessione, Qt::LeftButton); });
+    QCOMPARE(m_messages->shown().size(), 2); // the question, then the refusal
+    QVERIFY(m_messages->shown().at(1).text.startsWith(QStringLiteral("Il database ha rifiutato")));
+    QCOMPARE(DM_Elenco->Nrec(), 6);
+}
+
+QTEST_MAIN(TestListEditor)
+#include "tst_listeditor.moc"

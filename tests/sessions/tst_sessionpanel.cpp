@@ -1,0 +1,320 @@
+// The session panel in the real main window, offscreen: the counter and the three looks,
+// New / Save / Cancel / Delete from each look, the season written at save, the date-format
+// warning keeping what was typed, navigation storing pending edits, and the list buttons.
+#include "app/Startup.h"
+#include "app/U_FRM_FrmPrincipale.h"
+#include "app/U_FRM_FrmStart.h"
+#include "data/U_DBUtils.h"
+#include "engine/Command.h"
+#include "engine/Query.h"
+#include "lists/UDM_Elenco.h"
+#include "lists/U_FRM_FrmCambiaElenco.h"
+#include "sessions/SessionPanel.h"
+#include "sessions/UDM_Sessioni.h"
+#include "tests/support/ScriptedMessages.h"
+#include "tests/support/ScriptedModal.h"
+#include "tests/support/TestProgramDir.h"
+#include "widgets/DBComboBox.h"
+#include "widgets/DBEdit.h"
+#include "widgets/DBMemo.h"
+#include "widgets/DBNavigator.h"
+#include "widgets/ToolButton.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QTest>
+
+namespace {
+
+const QString kFormat = QStringLiteral("Correggere il formato in cui sono state inserite le "
+                                       "date.\r\nIl formato corretto è: 'gg/mm/aaaa'");
+const QString kBusy = QStringLiteral(
+    "Lo stato attuale è di modifica o di inserimento: salvare i dati o \r\nannullare le "
+    "modifiche per consentire questa operazione.");
+const QString kTrailing(11, QLatin1Char(' '));
+
+} // namespace
+
+class TestSessionPanel : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void emptyLook();
+    void counterFollowsTheSession();
+    void newSaveAndTheSeason();
+    void cancellingTheFirstNewSessionReturnsToEmpty();
+    void saveWithABadDateKeepsEverything();
+    void seasonWarningAndSaveInTheEmptyLook();
+    void deleteAsksThenRemoves();
+    void navigationStoresPendingEdits();
+    void busyNew();
+    void listButtonsReopenTheirList();
+
+private:
+    std::unique_ptr<TestProgramDir> m_dir;
+    std::unique_ptr<ScriptedMessages> m_messages;
+    std::unique_ptr<Program> m_program;
+    TSessionPanel* panel() { return FrmUscita->SessionPanel; }
+    void start(int sessions);
+    void exec(const QString& sql);
+    QVariant stored(const QString& sql);
+    void type(QWidget* box, const QString& text);
+    void click(ToolButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+    QString caption() const { return FrmUscita->GroupBox1->title(); }
+};
+
+void TestSessionPanel::cleanup() {
+    m_program.reset();
+    m_messages.reset();
+    m_dir.reset();
+}
+
+void TestSessionPanel::exec(const QString& sql) {
+    Command c(QStringLiteral("c"), nullptr, &m_dir->connection());
+    c.setSql(sql);
+    c.execute();
+}
+
+QVariant TestSessionPanel::stored(const QString& sql) {
+    Query q(QStringLiteral("q"), nullptr, &m_dir->connection());
+    q.setSql(sql);
+    q.open();
+    return q.value(0);
+}
+
+void TestSessionPanel::start(int sessions) {
+    m_dir = std::make_unique<TestProgramDir>();
+    exec(QStringLiteral("INSERT INTO TLago (Ds_desc) VALUES ('Bolsena'), ('Garda')"));
+    for (int i = 1; i <= sessions; ++i)
+        exec(
+            QStringLiteral(
+                "INSERT INTO TUscita (DataDa, Nm_lago, Note) VALUES ('2005-%1-10', 1, 'uscita %2')")
+                .arg(i, 2, 10, QLatin1Char('0'))
+                .arg(i));
+    m_messages = std::make_unique<ScriptedMessages>();
+    m_program = std::make_unique<Program>();
+    m_program->create();
+    FrmStart->Timer2Timer();
+    for (int i = 0; i < 20; ++i)
+        FrmStart ? FrmStart->Timer1Timer() : void();
+    QVERIFY(FrmUscita->isVisible());
+    QApplication::setActiveWindow(FrmUscita);
+    QVERIFY(QTest::qWaitForWindowActive(FrmUscita));
+    QVERIFY(m_messages->shown().isEmpty());
+}
+
+void TestSessionPanel::type(QWidget* box, const QString& text) {
+    box->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(box))
+        edit->selectAll();
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(box))
+        memo->selectAll();
+    QTest::keyClicks(box, text);
+}
+
+void TestSessionPanel::emptyLook() {
+    start(0);
+    QCOMPARE(caption(), QStringLiteral("SESSIONI (0 di 0)") + kTrailing);
+    QVERIFY(FrmUscita->GroupBox2->isHidden());
+    QVERIFY(FrmUscita->GroupBox3->isHidden());
+    QVERIFY(FrmUscita->GroupBox4->isHidden());
+    QVERIFY(FrmUscita->TB_Pastura->isVisible());
+    QVERIFY(FrmUscita->TB_Prede->isVisible());
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{panel()->DataDa, panel()->Note, panel()->Nm_lago,
+                                         panel()->DBLookupComboBox8, panel()->Nm_temp})
+        QVERIFY(!w->isEnabled());
+    QCOMPARE(panel()->SBReportage_sessione->text(), QStringLiteral("Reportage (0)"));
+    QVERIFY(!panel()->SBReportage_sessione->isEnabled());
+    QVERIFY(panel()->SBNew_Sessione->isEnabled());
+}
+
+void TestSessionPanel::counterFollowsTheSession() {
+    start(12);
+    QCOMPARE(caption(), QStringLiteral("SESSIONI (1 di 12)") + kTrailing);
+    QVERIFY(FrmUscita->GroupBox2->isVisible());
+    QVERIFY(panel()->DataDa->isEnabled());
+    QCOMPARE(panel()->DataDa->text(), QStringLiteral("10/01/2005"));
+    QCOMPARE(panel()->Nm_lago->currentText(), QStringLiteral("Bolsena"));
+    QTest::mouseClick(panel()->DBN_Sessioni->button(DBNavigator::Last), Qt::LeftButton);
+    QCOMPARE(caption(), QStringLiteral("SESSIONI (12 di 12)") + kTrailing);
+    QCOMPARE(panel()->Note->toPlainText(), QStringLiteral("uscita 12"));
+    QTest::mouseClick(panel()->DBN_Sessioni->button(DBNavigator::First), Qt::LeftButton);
+    QCOMPARE(caption(), QStringLiteral("SESSIONI (1 di 12)") + kTrailing);
+    click(panel()->SBNew_Sessione);
+    QCOMPARE(caption(), QStringLiteral("SESSIONI (-1 di 12)") + kTrailing);
+}
+
+void TestSessionPanel::newSaveAndTheSeason() {
+    start(2);
+    click(panel()->SBNew_Sessione);
+    // The New session look.
+    QVERIFY(FrmUscita->GroupBox2->isHidden());
+    QVERIFY(FrmUscita->GroupBox3->isHidden());
+    QVERIFY(FrmUscita->GroupBox4->isHidden());
+    QVERIFY(FrmUscita->TB_Pastura->isHidden());
+    QVERIFY(FrmUscita->TB_Prede->isVisible());
+    QVERIFY(!panel()->DBN_Sessioni->isEnabled());
+    QVERIFY(!panel()->SBNew_Sessione->isEnabled());
+    QVERIFY(!panel()->SBDel_Sessione->isEnabled());
+    QVERIFY(panel()->DataDa->isEnabled());
+    QVERIFY(!panel()->SBReportage_sessione->isEnabled()); // no key yet for its entries
+    QCOMPARE(DM_Sessioni->CurrentSessionId(), 0);
+
+    type(panel()->DataDa, QStringLiteral("21/06/2006"));
+    type(panel()->Nm_temp, QStringLiteral("18,5"));
+    panel()->Nm_lago->setCurrentIndex(1);
+    click(panel()->SBSave_Sessione);
+    QVERIFY(m_messages->shown().isEmpty());
+    QCOMPARE(DM_Sessioni->ADOQ_Sessioni.state(), DataSetState::Browse);
+    const int key = DM_Sessioni->CurrentSessionId();
+    QCOMPARE(key, 3);
+    QCOMPARE(stored(QStringLiteral("SELECT Nm_Stagione FROM TUscita WHERE Id_uscita = 3")).toInt(),
+             2);
+    QCOMPARE(stored(QStringLiteral("SELECT Nm_temp FROM TUscita WHERE Id_uscita = 3")).toDouble(),
+             18.5);
+    QCOMPARE(stored(QStringLiteral("SELECT Nm_lago FROM TUscita WHERE Id_uscita = 3")).toInt(), 2);
+    // Browsing again.
+    QVERIFY(FrmUscita->GroupBox2->isVisible());
+    QVERIFY(panel()->DBN_Sessioni->isEnabled());
+    QVERIFY(panel()->SBReportage_sessione->isEnabled());
+    QVERIFY(caption().startsWith(QStringLiteral("SESSIONI (")));
+    QVERIFY(caption().endsWith(QStringLiteral(" di 3)") + kTrailing));
+}
+
+void TestSessionPanel::cancellingTheFirstNewSessionReturnsToEmpty() {
+    start(0);
+    click(panel()->SBNew_Sessione);
+    QVERIFY(panel()->DataDa->isEnabled());
+    QVERIFY(panel()->Note->isEnabled());
+    type(panel()->Note, QStringLiteral("prova"));
+    click(panel()->SBCancel_Sessione);
+    QCOMPARE(caption(), QStringLiteral("SESSIONI (0 di 0)") + kTrailing);
+    QVERIFY(!panel()->DataDa->isEnabled());
+    QVERIFY(FrmUscita->GroupBox2->isHidden());
+    QCOMPARE(stored(QStringLiteral("SELECT count(*) FROM TUscita")).toInt(), 0);
+    QVERIFY(m_messages->shown().isEmpty());
+}
+
+void TestSessionPanel::saveWithABadDateKeepsEverything() {
+    start(0);
+    click(panel()->SBNew_Sessione);
+    type(panel()->Note, QStringLiteral("notte di luna piena"));
+    type(panel()->DataDa, QStringLiteral("31/02/2004"));
+    click(panel()->SBSave_Sessione);
+    QCOMPARE(m_messages->texts(), QStringList{kFormat});
+    QCOMPARE(m_messages->shown().front().caption, QStringLiteral("Warning"));
+    // Nothing typed is lost, and the first session stays open to correction.
+    QCOMPARE(DM_Sessioni->ADOQ_Sessioni.state(), DataSetState::Insert);
+    QCOMPARE(panel()->DataDa->text(), QStringLiteral("31/02/2004"));
+    QCOMPARE(panel()->Note->toPlainText(), QStringLiteral("notte di luna piena"));
+    QVERIFY(panel()->DataDa->isEnabled());
+    QVERIFY(panel()->Note->isEnabled());
+    m_messages->clear();
+    type(panel()->DataDa, QStringLiteral("29/02/2004"));
+    click(panel()->SBSave_Sessione);
+    QVERIFY(m_messages->shown().isEmpty());
+    QCOMPARE(caption(), QStringLiteral("SESSIONI (1 di 1)") + kTrailing);
+    QCOMPARE(
+        stored(QStringLiteral("SELECT DataDa || ' ' || Nm_Stagione || ' ' || Note FROM TUscita"))
+            .toString(),
+        QStringLiteral("2004-02-29 4 notte di luna piena"));
+}
+
+void TestSessionPanel::seasonWarningAndSaveInTheEmptyLook() {
+    start(1);
+    // A one-digit day cannot be read for the season: warned, season kept, saved anyway.
+    type(panel()->DataDa, QStringLiteral("5/09/2005"));
+    click(panel()->SBSave_Sessione);
+    QCOMPARE(m_messages->texts(), QStringList{TSessionPanel::kSeasonWarning});
+    QCOMPARE(stored(QStringLiteral("SELECT DataDa FROM TUscita")).toString(),
+             QStringLiteral("2005-09-05"));
+    QVERIFY(stored(QStringLiteral("SELECT Nm_Stagione FROM TUscita")).isNull());
+    // A month of 13: no season warning, the date-format warning from the save.
+    m_messages->clear();
+    type(panel()->DataDa, QStringLiteral("05/13/2005"));
+    click(panel()->SBSave_Sessione);
+    QCOMPARE(m_messages->texts(), QStringList{kFormat});
+    click(panel()->SBCancel_Sessione);
+    QCOMPARE(panel()->DataDa->text(), QStringLiteral("05/09/2005"));
+    // Delete the only session, then Save in the Empty look: only the season warning.
+    m_messages->clear();
+    click(panel()->SBDel_Sessione);
+    QCOMPARE(caption(), QStringLiteral("SESSIONI (0 di 0)") + kTrailing);
+    m_messages->clear();
+    click(panel()->SBSave_Sessione);
+    QCOMPARE(m_messages->texts(), QStringList{TSessionPanel::kSeasonWarning});
+    QCOMPARE(caption(), QStringLiteral("SESSIONI (0 di 0)") + kTrailing);
+}
+
+void TestSessionPanel::deleteAsksThenRemoves() {
+    start(3);
+    m_messages->answerNext(MessageAnswer::No);
+    click(panel()->SBDel_Sessione);
+    QCOMPARE(caption(), QStringLiteral("SESSIONI (1 di 3)") + kTrailing);
+    click(panel()->SBDel_Sessione);
+    QCOMPARE(m_messages->texts().size(), 2);
+    QCOMPARE(m_messages->shown().back().caption, QStringLiteral("Confirm"));
+    QCOMPARE(caption(), QStringLiteral("SESSIONI (1 di 2)") + kTrailing);
+    QCOMPARE(panel()->Note->toPlainText(), QStringLiteral("uscita 2"));
+}
+
+void TestSessionPanel::navigationStoresPendingEdits() {
+    start(2);
+    type(panel()->DataDa, QStringLiteral("15/07/2005"));
+    type(panel()->Note, QStringLiteral("cambiata"));
+    QTest::mouseClick(panel()->DBN_Sessioni->button(DBNavigator::Next), Qt::LeftButton);
+    QCOMPARE(caption(), QStringLiteral("SESSIONI (2 di 2)") + kTrailing);
+    QVERIFY(m_messages->shown().isEmpty());
+    QCOMPARE(
+        stored(QStringLiteral("SELECT DataDa || ' ' || Nm_Stagione || ' ' || Note FROM TUscita "
+                              "WHERE Id_uscita = 1"))
+            .toString(),
+        QStringLiteral("2005-07-15 2 cambiata"));
+    // A pending edit the engine cannot convert stops the move: reported, no refresh.
+    type(panel()->Nm_temp, QStringLiteral("-"));
+    QTest::mouseClick(panel()->DBN_Sessioni->button(DBNavigator::First), Qt::LeftButton);
+    QCOMPARE(DM_Sessioni->SessionRecNo(), 2);
+    QCOMPARE(m_messages->shown().size(), 1);
+    QVERIFY(
+        m_messages->shown().front().text.contains(QStringLiteral("'-' non è un numero valido")));
+}
+
+void TestSessionPanel::busyNew() {
+    start(1);
+    type(panel()->Note, QStringLiteral("x"));
+    click(panel()->SBNew_Sessione);
+    QCOMPARE(m_messages->texts(), QStringList{kBusy});
+    QCOMPARE(DM_Sessioni->ADOQ_Sessioni.state(), DataSetState::Edit);
+    click(panel()->SBCancel_Sessione);
+    QCOMPARE(DM_Sessioni->ADOQ_Sessioni.state(), DataSetState::Browse);
+    QVERIFY(panel()->SBNew_Sessione->isEnabled());
+}
+
+void TestSessionPanel::listButtonsReopenTheirList() {
+    start(1);
+    ScriptedModal modal;
+    modal.whileOpen = [](QDialog&) {
+        // The user renames the lake in the list editor and saves it.
+        Query& lakes = DM_Elenco->ADOQ_Lago;
+        lakes.first();
+        lakes.edit();
+        lakes.setText(QStringLiteral("Ds_desc"), QStringLiteral("Lago di Bolsena"));
+        lakes.post();
+        return int(QDialog::Accepted);
+    };
+    click(panel()->SpeedButton1);
+    QCOMPARE(modal.captions, QStringList{QStringLiteral("ELENCO LAGHI")});
+    QCOMPARE(panel()->Nm_lago->currentText(), QStringLiteral("Lago di Bolsena"));
+    QCOMPARE(FrmCambiaElenco->ListDataSetName, QStringLiteral("ADOQ_Lago"));
+    modal.whileOpen = nullptr;
+    click(panel()->SpeedButton9);
+    QCOMPARE(modal.captions.last(), QStringLiteral("ELENCO TIPO SESSIONE"));
+    QCOMPARE(FrmCambiaElenco->ListDataSetName, QStringLiteral("ADOQ_TipoSessione"));
+    QCOMPARE(panel()->SpeedButton1->toolTip(), QStringLiteral("Modifica l'elenco dei laghi"));
+    QCOMPARE(panel()->SpeedButton9->toolTip(), QStringLiteral("Modifica l'elenco dei laghi"));
+}
+
+QTEST_MAIN(TestSessionPanel)
+#include "tst_sessionpanel.moc"
