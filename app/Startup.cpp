@@ -47,6 +47,7 @@ void Program::create() {
     FrmAbout = frmAbout.get();
     // 10. The event loop is the caller's: the splash fades in, holds, fades out and shows
     //     the main window.
+    frmUscita->StartSplashFade();
 }
 
 Program::~Program() {

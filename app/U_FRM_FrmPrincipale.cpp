@@ -144,8 +144,12 @@ void TFrmUscita::buildFrame(QWidget* client) {
 void TFrmUscita::FormCreate() {
     m_splash = std::make_unique<TFrmStart>(this);
     FrmStart = m_splash.get();
-    m_splash->Timer1.start();
     m_splash->show();
+}
+
+void TFrmUscita::StartSplashFade() {
+    if (m_splash)
+        m_splash->Timer1.start();
 }
 
 void TFrmUscita::BindDataSources() {

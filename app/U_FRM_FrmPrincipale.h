@@ -28,6 +28,10 @@ public:
     // Binds the navigators and controls to the data sources of the modules created so far.
     void BindDataSources();
     void CaptureDataSetNames();
+    // Starts the splash's fade. Start-up calls it once every window and module exists: a
+    // message box shown while they are being created runs its own event loop, and the
+    // splash must not hand over to this window before there is anything to show.
+    void StartSplashFade();
     // The refresh of the whole window after every move and record operation.
     void RefreshMainWindow() override;
     // Shows the format warning after a conversion error, then refreshes.

@@ -52,6 +52,7 @@ void TestStartup::normalStart() {
     QVERIFY(!DM_Sessioni->ADOQ_SESSPrede.isOpen()); // no session id yet
     QVERIFY(DM_Elenco->ADOQ_TipoSessione.isOpen());
     QVERIFY(FrmStart && FrmStart->isVisible());
+    QVERIFY(FrmStart->Timer1.isActive()); // fading only once everything exists
     QVERIFY(!FrmUscita->isVisible());
     runSplash();
     QVERIFY(FrmUscita->isVisible());
@@ -83,8 +84,14 @@ void TestStartup::failures() {
     if (ini)
         dir.writeIni(ShippedFiles::queryIni().toUtf8());
     ScriptedMessages messages;
+    int boxesWhileFading = 0;
+    messages.onShow = [&](const MessageRequest&) {
+        if (FrmStart && FrmStart->Timer1.isActive())
+            ++boxesWhileFading;
+    };
     Program program;
     program.create();
+    QCOMPARE(boxesWhileFading, 0); // the splash cannot end while start-up is still reporting
     QCOMPARE(messages.texts(), expected);
     QCOMPARE(messages.shown().front().caption, QStringLiteral("Error"));
     QVERIFY(!DM_Sessioni->ADOQ_Sessioni.isOpen());

@@ -10,6 +10,8 @@ ScriptedMessages::~ScriptedMessages() {
 
 MessageAnswer ScriptedMessages::show(const MessageRequest& request) {
     m_shown.append(request);
+    if (onShow)
+        onShow(request);
     if (!m_answers.isEmpty())
         return m_answers.takeFirst();
     return request.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;

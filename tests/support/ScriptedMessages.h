@@ -3,6 +3,7 @@
 #include "data/MessageSeam.h"
 
 #include <QList>
+#include <functional>
 
 // The message seam for tests: records every box and answers from a script. Installed for
 // the lifetime of the object; unscripted questions get their affirmative answer.
@@ -17,6 +18,8 @@ public:
     const QList<MessageRequest>& shown() const { return m_shown; }
     QStringList texts() const;
     void clear() { m_shown.clear(); }
+    // Runs as each box is shown, for a test to look at the program at that moment.
+    std::function<void(const MessageRequest&)> onShow;
 
 private:
     MessageSeam* m_previous;
