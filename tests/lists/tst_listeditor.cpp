@@ -34,6 +34,7 @@ private slots:
     void newWhilePendingAndDelete();
     void closingLeavesTheEditPending();
     void elementInUseCannotBeDeleted();
+    void conversionErrorOnSave();
 
 private:
     std::unique_ptr<TestProgramDir> m_dir;
@@ -176,6 +177,29 @@ void TestListEditor::elementInUseCannotBeDeleted() {
     QCOMPARE(m_messages->shown().size(), 2); // the question, then the refusal
     QVERIFY(m_messages->shown().at(1).text.startsWith(QStringLiteral("Il database ha rifiutato")));
     QCOMPARE(DM_Elenco->Nrec(), 6);
+}
+
+void TestListEditor::conversionErrorOnSave() {
+    // A list whose description is a number (only a query text can make one): a lone sign
+    // cannot be stored, and the editor says so in its own words.
+    QByteArray ini = ShippedFiles::queryIni().toUtf8();
+    ini.replace(
+        "ADOQ_Lago=SELECT Id_lago AS Id_lago, Ds_desc AS Ds_desc FROM TLago ORDER BY Id_lago",
+        "ADOQ_Lago=SELECT Id_uscita, Nm_temp AS Ds_desc FROM TUscita");
+    start(ini);
+    open(QStringLiteral("ELENCO LAGHI"), 1, [this] {
+        QTest::mouseClick(dialog().SBNew_Sessione, Qt::LeftButton);
+        QTest::keyClicks(dialog().DBEdit1, QStringLiteral("-"));
+        QTest::keyClick(dialog().DBEdit1, Qt::Key_Return);
+        QCOMPARE(m_messages->texts(), QStringList{TFrmCambiaElenco::kConversionError});
+        QVERIFY(dialog().DBEdit1->hasFocus());
+        QCOMPARE(DM_Elenco->ADOQ_Lago.state(), DataSetState::Insert);
+        QCOMPARE(dialog().DBEdit1->text(), QStringLiteral("-"));
+        QTest::keyClicks(dialog().DBEdit1, QStringLiteral("3"));
+        QTest::mouseClick(dialog().SBSave_Sessione, Qt::LeftButton);
+        QCOMPARE(DM_Elenco->ADOQ_Lago.state(), DataSetState::Browse);
+        QCOMPARE(DM_Elenco->ADOQ_Lago.displayText(QStringLiteral("Ds_desc")), QStringLiteral("-3"));
+    });
 }
 
 QTEST_MAIN(TestListEditor)
