@@ -8,40 +8,13 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QTimer>
 
-DBEdit::DBEdit(QWidget* parent) : QLineEdit(parent) {
+DBEdit::DBEdit(QWidget* parent)
+    : QLineEdit(parent),
+      m_link([this] { return text(); }, [this](const QString& t) { setText(t); }) {
     ApplyEditColours(this);
-    connect(&m_link, &FieldLink::resetNeeded, this, [this] {
-        m_modified = false;
-        reload();
-    });
-    connect(&m_link, &FieldLink::refreshNeeded, this, [this] {
-        if (!m_modified)
-            reload();
-    });
-    connect(this, &QLineEdit::textEdited, this, &DBEdit::onTextEdited);
-}
-
-DBEdit::~DBEdit() {
-    if (m_link.dataSource())
-        m_link.dataSource()->removePendingEditor(this);
-}
-
-void DBEdit::setDataSource(DataSource* source) {
-    if (m_link.dataSource())
-        m_link.dataSource()->removePendingEditor(this);
-    m_link.setDataSource(source);
-    if (source)
-        source->addPendingEditor(this);
-}
-
-void DBEdit::reload() {
-    Query* q = m_link.activeDataSet();
-    const int field = m_link.fieldIndex();
-    const QString text = (q && field >= 0) ? q->displayText(field) : QString();
-    if (text != this->text())
-        setText(text);
+    // Deleting, pasting and cutting edit too; typing already started the edit.
+    connect(this, &QLineEdit::textEdited, this, [this] { m_link.markTyped(); });
 }
 
 void DBEdit::keyPressEvent(QKeyEvent* event) {
@@ -73,37 +46,15 @@ void DBEdit::inputMethodEvent(QInputMethodEvent* event) {
     QLineEdit::inputMethodEvent(event);
 }
 
-void DBEdit::onTextEdited() {
-    // Deleting, pasting and cutting edit too; typing already started the edit.
-    Query* q = m_link.activeDataSet();
-    if (!q)
-        return;
-    if (!q->isEditing())
-        Guarded([&] { m_link.startEditing(); });
-    m_modified = true;
-}
-
-void DBEdit::writePending() {
-    if (!m_modified)
-        return;
-    Query* q = m_link.activeDataSet();
-    const int field = m_link.fieldIndex();
-    if (!q || field < 0 || !q->isEditing())
-        return;
-    q->setText(field, text()); // a ConversionError keeps the text and stops the post
-    m_modified = false;
-    reload();
-}
-
 void DBEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     // Only leaving for another control converts; a window or menu taking over does not.
     const Qt::FocusReason reason = event->reason();
-    if (!m_modified || m_reporting || reason == Qt::ActiveWindowFocusReason ||
+    if (!m_link.isModified() || m_reporting || reason == Qt::ActiveWindowFocusReason ||
         reason == Qt::PopupFocusReason)
         return;
     try {
-        writePending();
+        m_link.flush();
     } catch (const ConversionError& e) {
         m_reporting = true;
         showError(e.message());

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "widgets/DataSource.h"
-#include "widgets/FieldLink.h"
+#include "widgets/TypedTextLink.h"
 
 #include <QLineEdit>
 
@@ -9,20 +8,19 @@
 // a key the field cannot hold (a letter in a number) is refused with a beep. The typed text
 // is converted when the box is left (a text the field cannot take is reported at once, the
 // text selected and the focus kept) and, failing that, when the row is posted.
-class DBEdit : public QLineEdit, private PendingEditor {
+class DBEdit : public QLineEdit {
     Q_OBJECT
 public:
     explicit DBEdit(QWidget* parent = nullptr);
-    ~DBEdit() override;
 
-    void setDataSource(DataSource* source);
+    void setDataSource(DataSource* source) { m_link.setDataSource(source); }
     DataSource* dataSource() const { return m_link.dataSource(); }
     void setDataField(const QString& field) { m_link.setDataField(field); }
     const QString& dataField() const { return m_link.dataField(); }
     // Whether the box holds typed text not yet written into its field.
-    bool isModified() const { return m_modified; }
+    bool isModified() const { return m_link.isModified(); }
     // Writes typed text not yet written into the field now (ConversionError if it cannot be).
-    void flushPending() { writePending(); }
+    void flushPending() { m_link.flush(); }
 
 signals:
     // Every key pressed in the box, before the box handles it.
@@ -34,11 +32,6 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
-    void writePending() override;
-    void reload();
-    void onTextEdited();
-
-    FieldLink m_link;
-    bool m_modified = false;
+    TypedTextLink m_link;
     bool m_reporting = false;
 };

@@ -14,7 +14,7 @@ class FieldLink : public QObject {
 public:
     explicit FieldLink(QObject* parent = nullptr) : QObject(parent) {}
 
-    void setDataSource(DataSource* source);
+    virtual void setDataSource(DataSource* source);
     DataSource* dataSource() const { return m_source; }
     void setDataField(const QString& field);
     const QString& dataField() const { return m_field; }

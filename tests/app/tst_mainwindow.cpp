@@ -7,6 +7,7 @@
 #include "engine/Query.h"
 #include "sessions/UDM_Sessioni.h"
 #include "tests/support/ScriptedMessages.h"
+#include "tests/support/ScriptedModal.h"
 #include "tests/support/TestProgramDir.h"
 #include "widgets/ModalSeam.h"
 #include "widgets/ProgramExit.h"
@@ -21,16 +22,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
-
-namespace {
-struct RecordingModal : ModalSeam {
-    QList<QDialog*> shown;
-    int showModal(QDialog& w) override {
-        shown << &w;
-        return QDialog::Accepted;
-    }
-};
-} // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -137,12 +128,12 @@ void TestMainWindow::endsAtOnce() {
 }
 
 void TestMainWindow::aboutBox() {
-    RecordingModal modal;
-    ModalSeam* previous = installModalSeam(&modal);
-    FrmUscita->About2->trigger();
-    FrmUscita->About2->trigger();
-    installModalSeam(previous);
-    QCOMPARE(modal.shown, QList<QDialog*>({FrmAbout, FrmAbout}));
+    {
+        ScriptedModal modal;
+        FrmUscita->About2->trigger();
+        FrmUscita->About2->trigger();
+        QCOMPARE(modal.shown, QList<QDialog*>({FrmAbout, FrmAbout}));
+    }
 
     TFrmAbout& about = *FrmAbout;
     QCOMPARE(about.windowTitle(), QStringLiteral("About"));

@@ -5,6 +5,7 @@
 #include "engine/EngineError.h"
 #include "engine/Query.h"
 #include "tests/support/ScriptedMessages.h"
+#include "tests/support/Sql.h"
 #include "tests/support/TestProgramDir.h"
 
 #include <QTest>
@@ -34,10 +35,7 @@ struct Sessions : ComponentOwner {
 };
 
 int count(Connection& c, const QString& sql) {
-    Query q(QStringLiteral("count"), nullptr, &c);
-    q.setSql(sql);
-    q.open();
-    return q.value(0).toInt();
+    return firstValue(c, sql).toInt();
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "engine/EngineError.h"
 #include "engine/Query.h"
 #include "tests/support/ScriptedMessages.h"
+#include "tests/support/Sql.h"
 #include "tests/support/TestProgramDir.h"
 
 #include <QTest>
@@ -16,16 +17,11 @@
 namespace {
 
 void exec(Connection& c, const QString& sql) {
-    Command cmd(QStringLiteral("cmd"), nullptr, &c);
-    cmd.setSql(sql);
-    cmd.execute();
+    execSql(c, sql);
 }
 
 int scalar(Connection& c, const QString& sql) {
-    Query q(QStringLiteral("scalar"), nullptr, &c);
-    q.setSql(sql);
-    q.open();
-    return q.value(0).toInt();
+    return firstValue(c, sql).toInt();
 }
 
 QStringList fieldNames(const Query& q) {

@@ -1,6 +1,7 @@
 // The photo viewer: its window, the picture fitted to the client area and refitted on every
 // resize, and the last picture kept on an empty path or a failed load.
 #include "details/U_FRM_FrmVisFoto.h"
+#include "tests/support/ScriptedModal.h"
 #include "tests/support/TestPictures.h"
 #include "widgets/ModalSeam.h"
 #include "widgets/PictureBox.h"
@@ -10,16 +11,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-struct RecordingModal : ModalSeam {
-    QList<QDialog*> shown;
-    int showModal(QDialog& w) override {
-        shown << &w;
-        return QDialog::Accepted;
-    }
-};
-} // namespace
 
 class TestFrmVisFoto : public QObject {
     Q_OBJECT
@@ -83,11 +74,9 @@ void TestFrmVisFoto::keepsTheLastPicture() {
 }
 
 void TestFrmVisFoto::shownThroughTheModalSeam() {
-    RecordingModal modal;
-    ModalSeam* previous = installModalSeam(&modal);
     TFrmVisFoto viewer;
+    ScriptedModal modal;
     QCOMPARE(ShowModal(viewer), int(QDialog::Accepted));
-    installModalSeam(previous);
     QCOMPARE(modal.shown, QList<QDialog*>{&viewer});
 }
 

@@ -4,6 +4,7 @@
 #include "engine/DataSetObserver.h"
 #include "engine/EngineError.h"
 #include "engine/Query.h"
+#include "tests/support/Sql.h"
 #include "tests/support/TestProgramDir.h"
 
 #include <QTest>
@@ -11,16 +12,11 @@
 namespace {
 
 int scalar(Connection& c, const QString& sql) {
-    Query q(QStringLiteral("scalar"), nullptr, &c);
-    q.setSql(sql);
-    q.open();
-    return q.value(0).toInt();
+    return firstValue(c, sql).toInt();
 }
 
 void exec(Connection& c, const QString& sql) {
-    Command cmd(QStringLiteral("cmd"), nullptr, &c);
-    cmd.setSql(sql);
-    cmd.execute();
+    execSql(c, sql);
 }
 
 struct Recorder : DataSetObserver {

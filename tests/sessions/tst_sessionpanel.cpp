@@ -13,6 +13,7 @@
 #include "sessions/UDM_Sessioni.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/ScriptedModal.h"
+#include "tests/support/Sql.h"
 #include "tests/support/TestProgramDir.h"
 #include "widgets/DBComboBox.h"
 #include "widgets/DBEdit.h"
@@ -71,16 +72,11 @@ void TestSessionPanel::cleanup() {
 }
 
 void TestSessionPanel::exec(const QString& sql) {
-    Command c(QStringLiteral("c"), nullptr, &m_dir->connection());
-    c.setSql(sql);
-    c.execute();
+    execSql(m_dir->connection(), sql);
 }
 
 QVariant TestSessionPanel::stored(const QString& sql) {
-    Query q(QStringLiteral("q"), nullptr, &m_dir->connection());
-    q.setSql(sql);
-    q.open();
-    return q.value(0);
+    return firstValue(m_dir->connection(), sql);
 }
 
 void TestSessionPanel::start(int sessions) {

@@ -7,6 +7,7 @@
 #include "engine/EngineError.h"
 #include "engine/Query.h"
 #include "tests/support/ScriptedMessages.h"
+#include "tests/support/Sql.h"
 #include "tests/support/TestProgramDir.h"
 #include "widgets/DBComboBox.h"
 #include "widgets/DBEdit.h"
@@ -26,16 +27,11 @@
 namespace {
 
 void exec(Connection& c, const QString& sql) {
-    Command cmd(QStringLiteral("cmd"), nullptr, &c);
-    cmd.setSql(sql);
-    cmd.execute();
+    execSql(c, sql);
 }
 
 QVariant stored(Connection& c, const QString& sql) {
-    Query q(QStringLiteral("q"), nullptr, &c);
-    q.setSql(sql);
-    q.open();
-    return q.value(0);
+    return firstValue(c, sql);
 }
 
 } // namespace
@@ -73,6 +69,12 @@ private:
     // A window holding the control and a plain box to move the focus to.
     QLineEdit* m_other = nullptr;
     void showWith(QWidget* control);
+    DBEdit* boundEdit(const QString& field, QWidget* parent = nullptr) {
+        auto* edit = new DBEdit(parent);
+        edit->setDataSource(m_sessionSource.get());
+        edit->setDataField(field);
+        return edit;
+    }
 };
 
 void TestDataControls::init() {
@@ -117,9 +119,7 @@ void TestDataControls::showWith(QWidget* control) {
 }
 
 void TestDataControls::typingStartsEditingAndSaveWritesIt() {
-    auto* note = new DBEdit;
-    note->setDataSource(m_sessionSource.get());
-    note->setDataField(QStringLiteral("note")); // fields are found without regard to case
+    auto* note = boundEdit(QStringLiteral("note")); // fields are found without regard to case
     showWith(note);
     QCOMPARE(note->text(), QStringLiteral("prima"));
     note->setFocus();
@@ -143,18 +143,14 @@ void TestDataControls::typingStartsEditingAndSaveWritesIt() {
 }
 
 void TestDataControls::keysANumberCannotHoldAreRefused() {
-    auto* temp = new DBEdit;
-    temp->setDataSource(m_sessionSource.get());
-    temp->setDataField(QStringLiteral("Nm_temp"));
+    auto* temp = boundEdit(QStringLiteral("Nm_temp"));
     showWith(temp);
     temp->setFocus();
     temp->selectAll();
     QTest::keyClicks(temp, QStringLiteral("1a4,x5"));
     QCOMPARE(temp->text(), QStringLiteral("14,5"));
     // A date box takes any character; the date is checked when it is written.
-    auto* date = new DBEdit(m_window.get());
-    date->setDataSource(m_sessionSource.get());
-    date->setDataField(QStringLiteral("DataDa"));
+    auto* date = boundEdit(QStringLiteral("DataDa"), m_window.get());
     date->show();
     date->setFocus();
     date->selectAll();
@@ -163,9 +159,7 @@ void TestDataControls::keysANumberCannotHoldAreRefused() {
 }
 
 void TestDataControls::entryLimit() {
-    auto* temp = new DBEdit;
-    temp->setDataSource(m_sessionSource.get());
-    temp->setDataField(QStringLiteral("Nm_temp"));
+    auto* temp = boundEdit(QStringLiteral("Nm_temp"));
     temp->setMaxLength(4);
     showWith(temp);
     temp->setFocus();
@@ -175,9 +169,7 @@ void TestDataControls::entryLimit() {
 }
 
 void TestDataControls::badTextIsReportedOnLeaving() {
-    auto* date = new DBEdit;
-    date->setDataSource(m_sessionSource.get());
-    date->setDataField(QStringLiteral("DataDa"));
+    auto* date = boundEdit(QStringLiteral("DataDa"));
     showWith(date);
     date->setFocus();
     date->selectAll();
@@ -199,9 +191,7 @@ void TestDataControls::badTextIsReportedOnLeaving() {
 }
 
 void TestDataControls::saveConvertsTextStillBeingTyped() {
-    auto* date = new DBEdit;
-    date->setDataSource(m_sessionSource.get());
-    date->setDataField(QStringLiteral("DataDa"));
+    auto* date = boundEdit(QStringLiteral("DataDa"));
     showWith(date);
     date->setFocus();
     date->selectAll();
@@ -407,9 +397,7 @@ void TestDataControls::navigator() {
 }
 
 void TestDataControls::toolButtonsTakeNoFocus() {
-    auto* note = new DBEdit;
-    note->setDataSource(m_sessionSource.get());
-    note->setDataField(QStringLiteral("Note"));
+    auto* note = boundEdit(QStringLiteral("Note"));
     showWith(note);
     auto* button = new ToolButton(m_window.get());
     button->setHint(QStringLiteral("Salva le modifiche"));

@@ -1,0 +1,64 @@
+#include "widgets/TypedTextLink.h"
+
+#include "engine/Query.h"
+#include "widgets/ErrorGuard.h"
+
+TypedTextLink::TypedTextLink(std::function<QString()> shown,
+                             std::function<void(const QString&)> show, QObject* parent)
+    : FieldLink(parent), m_shown(std::move(shown)), m_show(std::move(show)) {
+    connect(this, &FieldLink::resetNeeded, this, [this] {
+        m_modified = false;
+        reload();
+    });
+    connect(this, &FieldLink::refreshNeeded, this, [this] {
+        if (!m_modified)
+            reload();
+    });
+}
+
+TypedTextLink::~TypedTextLink() {
+    if (dataSource())
+        dataSource()->removePendingEditor(this);
+}
+
+void TypedTextLink::setDataSource(DataSource* source) {
+    if (dataSource())
+        dataSource()->removePendingEditor(this);
+    FieldLink::setDataSource(source);
+    if (source)
+        source->addPendingEditor(this);
+}
+
+void TypedTextLink::reload() {
+    Query* q = activeDataSet();
+    const int field = fieldIndex();
+    const QString text = (q && field >= 0) ? q->displayText(field) : QString();
+    if (text == m_shown())
+        return;
+    m_showing = true;
+    m_show(text);
+    m_showing = false;
+}
+
+void TypedTextLink::markTyped() {
+    if (m_showing)
+        return;
+    Query* q = activeDataSet();
+    if (!q)
+        return;
+    if (!q->isEditing())
+        Guarded([this] { startEditing(); });
+    m_modified = true;
+}
+
+void TypedTextLink::writePending() {
+    if (!m_modified)
+        return;
+    Query* q = activeDataSet();
+    const int field = fieldIndex();
+    if (!q || field < 0 || !q->isEditing())
+        return;
+    q->setText(field, m_shown()); // a ConversionError keeps the text and stops the post
+    m_modified = false;
+    reload();
+}
