@@ -18,11 +18,19 @@ Statement::Statement(std::shared_ptr<SqliteHandle> handle, const QString& sql)
     if (!m_stmt)
         throw EngineError(QStringLiteral("Il testo della query è vuoto: '%1'").arg(sql));
     // A second statement after the first would be silently ignored; refuse it instead.
-    if (tail && QByteArray(tail).trimmed().size() > 0 && QByteArray(tail).trimmed() != ";") {
-        sqlite3_finalize(m_stmt);
-        m_stmt = nullptr;
-        throw EngineError(
-            QStringLiteral("Il testo della query contiene più di un'istruzione: '%1'").arg(sql));
+    // What follows may be blanks, semicolons or comments, which prepare to nothing.
+    if (tail && *tail) {
+        sqlite3_stmt* next = nullptr;
+        const int tailRc = sqlite3_prepare_v2(m_handle->db(), tail, -1, &next, nullptr);
+        const bool another = tailRc != SQLITE_OK || next != nullptr;
+        sqlite3_finalize(next);
+        if (another) {
+            sqlite3_finalize(m_stmt);
+            m_stmt = nullptr;
+            throw EngineError(
+                QStringLiteral("Il testo della query contiene più di un'istruzione: '%1'")
+                    .arg(sql));
+        }
     }
 }
 

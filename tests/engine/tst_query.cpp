@@ -331,6 +331,13 @@ void TestQuery::parameters() {
     QCOMPARE(q.recordCount(), 2);
     q.setSql(QStringLiteral("SELECT Ds_desc FROM TLago WHERE Id_lago = ?"));
     QVERIFY(q.params().empty());
+    // A trailing comment is no second statement; a second statement is refused.
+    q.setSql(QStringLiteral("SELECT Ds_desc FROM TLago; -- i laghi"));
+    q.open();
+    QCOMPARE(q.recordCount(), 3);
+    q.setSql(QStringLiteral("SELECT Ds_desc FROM TLago; DELETE FROM TLago"));
+    QVERIFY_THROWS_EXCEPTION(EngineError, q.open());
+    QCOMPARE(scalar(m_dir->connection(), QStringLiteral("SELECT count(*) FROM TLago")), 3);
     // A text that cannot be prepared takes its values; opening reports the text.
     q.setSql(QStringLiteral("0"));
     q.setParams({1});
