@@ -30,10 +30,7 @@ void DBEdit::keyPressEvent(QKeyEvent* event) {
             event->accept();
             return;
         }
-        bool started = false;
-        Guarded([&] { started = m_link.startEditing(); });
-        if (!started) {
-            QApplication::beep();
+        if (!m_link.beginTyping()) {
             event->accept();
             return;
         }

@@ -3,7 +3,6 @@
 #include "widgets/EditColours.h"
 #include "widgets/ErrorGuard.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 
 DBMemo::DBMemo(QWidget* parent)
@@ -14,14 +13,9 @@ DBMemo::DBMemo(QWidget* parent)
 }
 
 void DBMemo::keyPressEvent(QKeyEvent* event) {
-    if (!event->text().isEmpty() && !isReadOnly()) {
-        bool started = false;
-        Guarded([&] { started = m_link.startEditing(); });
-        if (!started) {
-            QApplication::beep();
-            event->accept();
-            return;
-        }
+    if (!event->text().isEmpty() && !isReadOnly() && !m_link.beginTyping()) {
+        event->accept();
+        return;
     }
     QPlainTextEdit::keyPressEvent(event);
 }

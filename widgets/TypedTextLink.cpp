@@ -3,6 +3,8 @@
 #include "engine/Query.h"
 #include "widgets/ErrorGuard.h"
 
+#include <QApplication>
+
 TypedTextLink::TypedTextLink(std::function<QString()> shown,
                              std::function<void(const QString&)> show, QObject* parent)
     : FieldLink(parent), m_shown(std::move(shown)), m_show(std::move(show)) {
@@ -38,6 +40,14 @@ void TypedTextLink::reload() {
     m_showing = true;
     m_show(text);
     m_showing = false;
+}
+
+bool TypedTextLink::beginTyping() {
+    bool started = false;
+    Guarded([&] { started = startEditing(); });
+    if (!started)
+        QApplication::beep();
+    return started;
 }
 
 void TypedTextLink::markTyped() {

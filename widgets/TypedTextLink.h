@@ -18,6 +18,9 @@ public:
 
     void setDataSource(DataSource* source) override;
     bool isModified() const { return m_modified; }
+    // A key is about to type into the control: the dataset goes into edit state. False, with
+    // a beep, when there is nothing to edit (the key is then refused).
+    bool beginTyping();
     // The user changed the text: the dataset goes into edit state and the text is pending.
     void markTyped();
     // Writes the pending text into the field (ConversionError when it cannot be).
