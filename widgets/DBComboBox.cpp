@@ -62,16 +62,9 @@ void DBLookupComboBox::setListField(const QString& field) {
 void DBLookupComboBox::rebuild() {
     m_loading = true;
     clear();
-    Query* list = m_list.activeDataSet();
-    const int shown = m_list.fieldIndex();
-    const int key = list ? list->fieldIndex(m_keyField) : -1;
-    if (list && shown >= 0 && key >= 0) {
-        for (int row = 0; row < list->bufferedRowCount(); ++row) {
-            const QVariant k = list->rowValue(row, key);
-            if (!k.isNull())
-                addItem(list->rowText(row, shown), k);
-        }
-    }
+    for (const FieldLink::Choice& choice : m_list.choices(m_keyField))
+        if (!choice.key.isNull())
+            addItem(choice.text, choice.key);
     m_loading = false;
     reload();
 }

@@ -28,16 +28,11 @@ void DBLookupListBox::setKeyField(const QString& field) {
 void DBLookupListBox::rebuild() {
     m_rebuilding = true;
     clear();
-    Query* list = m_list.activeDataSet();
-    const int shown = m_list.fieldIndex();
-    const int key = list ? list->fieldIndex(m_keyField) : -1;
-    if (list && shown >= 0 && key >= 0) {
-        for (int row = 0; row < list->bufferedRowCount(); ++row) {
-            auto* item = new QListWidgetItem(list->rowText(row, shown), this);
-            item->setData(Qt::UserRole, list->rowValue(row, key));
-            if (!m_key.isNull() && item->data(Qt::UserRole) == m_key)
-                setCurrentItem(item);
-        }
+    for (const FieldLink::Choice& choice : m_list.choices(m_keyField)) {
+        auto* item = new QListWidgetItem(choice.text, this);
+        item->setData(Qt::UserRole, choice.key);
+        if (!m_key.isNull() && choice.key == m_key)
+            setCurrentItem(item);
     }
     m_rebuilding = false;
 }

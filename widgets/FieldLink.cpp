@@ -45,3 +45,15 @@ bool FieldLink::startEditing() {
     q->edit();
     return true;
 }
+
+QList<FieldLink::Choice> FieldLink::choices(const QString& keyField) const {
+    QList<Choice> result;
+    Query* q = activeDataSet();
+    const int shown = fieldIndex();
+    const int key = q ? q->fieldIndex(keyField) : -1;
+    if (!q || shown < 0 || key < 0)
+        return result;
+    for (int row = 0; row < q->bufferedRowCount(); ++row)
+        result.append({q->rowText(row, shown), q->rowValue(row, key)});
+    return result;
+}

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "widgets/DataSource.h"
+
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QVariant>
 
-#include "widgets/DataSource.h"
 class Query;
 
 // What every control bound to one field shares: its data source, the field's name, and
@@ -24,6 +27,14 @@ public:
     // Index of the field in the open dataset; -1 when there is none.
     int fieldIndex() const;
     bool canShow() const { return fieldIndex() >= 0; }
+    // Every row of the dataset as a choice: the text of the linked field and the value of
+    // `keyField`, in the dataset's order, read without moving it. Empty when either field is
+    // missing or the dataset is closed.
+    struct Choice {
+        QString text;
+        QVariant key;
+    };
+    QList<Choice> choices(const QString& keyField) const;
     // Puts the dataset in edit state (an empty one inserts). False when there is nothing to edit.
     bool startEditing();
 
