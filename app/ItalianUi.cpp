@@ -1,6 +1,6 @@
 #include "app/ItalianUi.h"
 
-#include "app/UiFonts.h"
+#include "widgets/UiFonts.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

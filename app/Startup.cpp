@@ -37,14 +37,20 @@ void Program::create() {
     dmReportage = std::make_unique<TDM_Reportage>(&dmConn->ADOConnection1);
     DM_Reportage = dmReportage.get();
     // 7. The hidden windows, in this order: reportage, list editor, photo viewer, statistics.
-    frmCambiaElenco = std::make_unique<TFrmCambiaElenco>();
-    FrmCambiaElenco = frmCambiaElenco.get();
-    frmVisFoto = std::make_unique<TFrmVisFoto>();
-    FrmVisFoto = frmVisFoto.get();
+    Guarded([this] {
+        frmCambiaElenco = std::make_unique<TFrmCambiaElenco>();
+        FrmCambiaElenco = frmCambiaElenco.get();
+    });
+    Guarded([this] {
+        frmVisFoto = std::make_unique<TFrmVisFoto>();
+        FrmVisFoto = frmVisFoto.get();
+    });
     // 8. The statistics module.
     // 9. The About box, hidden.
-    frmAbout = std::make_unique<TFrmAbout>();
-    FrmAbout = frmAbout.get();
+    Guarded([this] {
+        frmAbout = std::make_unique<TFrmAbout>();
+        FrmAbout = frmAbout.get();
+    });
     // 10. The event loop is the caller's: the splash fades in, holds, fades out and shows
     //     the main window.
     frmUscita->StartSplashFade();

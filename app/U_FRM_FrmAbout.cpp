@@ -1,9 +1,9 @@
 #include "app/U_FRM_FrmAbout.h"
 
-#include "app/UiFonts.h"
 #include "widgets/ErrorGuard.h"
 #include "widgets/PictureBox.h"
 #include "widgets/PictureLoader.h"
+#include "widgets/UiFonts.h"
 
 #include <QFrame>
 #include <QGuiApplication>

@@ -3,7 +3,6 @@
 #include "app/MenuPictures.h"
 #include "app/U_FRM_FrmAbout.h"
 #include "app/U_FRM_FrmStart.h"
-#include "app/UiFonts.h"
 #include "data/MessageSeam.h"
 #include "data/U_DBUtils.h"
 #include "engine/Query.h"
@@ -15,7 +14,9 @@
 #include "widgets/ErrorGuard.h"
 #include "widgets/ModalSeam.h"
 #include "widgets/ProgramExit.h"
+#include "widgets/RecordToolBar.h"
 #include "widgets/ToolButton.h"
+#include "widgets/UiFonts.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -49,22 +50,25 @@ QGroupBox* group(QWidget* parent, const QString& caption, const QRect& rect, con
     return box;
 }
 
-// A tool bar with borders on its left and right edges only.
-QFrame* toolBar(QWidget* parent, const QRect& rect, const char* name) {
-    auto* bar = new QFrame(parent);
-    bar->setObjectName(QLatin1String(name));
-    bar->setGeometry(rect);
-    bar->setStyleSheet(QStringLiteral("QFrame#%1 { border-left: 1px solid palette(mid); "
-                                      "border-right: 1px solid palette(mid); }")
-                           .arg(QLatin1String(name)));
-    return bar;
+// The three record tool bars lie over the groups, so they are children of the window.
+RecordToolBarLayout sessionToolBar() {
+    return {"TB_Sessione",
+            {40, 195, 271, 37},
+            "DBN_Sessioni",
+            124,
+            34,
+            -1,
+            0,
+            30,
+            {{opNew, "SBNew_Sessione", 35, QStringLiteral("Nuova sessione")},
+             {opCancel, "SBCancel_Sessione", 35, QStringLiteral("Elimina le modifiche")},
+             {opSave, "SBSave_Sessione", 34, QStringLiteral("Salva le modifiche")},
+             {opDelete, "SBDel_Sessione", 35, QStringLiteral("Elimina questa sessione")}}};
 }
 
-DBNavigator* navigator(QFrame* bar, int width, int height, const char* name) {
-    auto* nav = new DBNavigator(bar);
-    nav->setObjectName(QLatin1String(name));
-    nav->setGeometry(1, (bar->height() - height) / 2, width, height);
-    return nav;
+// The groundbait and catch bars get their record buttons with their panels.
+RecordToolBarLayout detailToolBar(const char* name, const QRect& rect, const char* navigator) {
+    return {name, rect, navigator, 104, 24};
 }
 
 } // namespace
@@ -107,12 +111,10 @@ void TFrmUscita::buildMenu() {
     Stampamodulo1->setObjectName(QStringLiteral("Stampamodulo1"));
     Esci1->setObjectName(QStringLiteral("Esci1"));
     About2->setObjectName(QStringLiteral("About2"));
-    connect(Statistiche1, &QAction::triggered, this,
-            [this] { Guarded([this] { Statistiche1Click(); }); });
-    connect(Stampamodulo1, &QAction::triggered, this,
-            [this] { Guarded([this] { Stampamodulo1Click(); }); });
-    connect(Esci1, &QAction::triggered, this, [this] { Guarded([this] { Esci1Click(); }); });
-    connect(About2, &QAction::triggered, this, [this] { Guarded([this] { About2Click(); }); });
+    ConnectGuarded(Statistiche1, &QAction::triggered, this, &TFrmUscita::Statistiche1Click);
+    ConnectGuarded(Stampamodulo1, &QAction::triggered, this, &TFrmUscita::Stampamodulo1Click);
+    ConnectGuarded(Esci1, &QAction::triggered, this, &TFrmUscita::Esci1Click);
+    ConnectGuarded(About2, &QAction::triggered, this, &TFrmUscita::About2Click);
 }
 
 void TFrmUscita::buildFrame(QWidget* client) {
@@ -124,15 +126,16 @@ void TFrmUscita::buildFrame(QWidget* client) {
                       "GroupBox2");
     GroupBox3 =
         group(client, QStringLiteral("PREDE"), QRect(300, 235, 476, 289), kPurple, 11, "GroupBox3");
-    // The tool bars lie over the groups, so they are children of the window itself.
-    TB_Sessione = toolBar(client, QRect(40, 195, 271, 37), "TB_Sessione");
-    TB_Pastura = toolBar(client, QRect(35, 495, 236, 31), "TB_Pastura");
-    TB_Prede = toolBar(client, QRect(480, 497, 236, 31), "TB_Prede");
-    DBN_Sessioni = navigator(TB_Sessione, 124, 34, "DBN_Sessioni");
-    DBN_Pastura = navigator(TB_Pastura, 96, 28, "DBN_Pastura");
-    DBN_Prede = navigator(TB_Prede, 96, 28, "DBN_Prede");
+    TB_Sessione = new RecordToolBar(client, sessionToolBar());
+    TB_Pastura =
+        new RecordToolBar(client, detailToolBar("TB_Pastura", {35, 495, 236, 31}, "DBN_Pastura"));
+    TB_Prede =
+        new RecordToolBar(client, detailToolBar("TB_Prede", {480, 497, 236, 31}, "DBN_Prede"));
+    DBN_Sessioni = TB_Sessione->navigator();
+    DBN_Pastura = TB_Pastura->navigator();
+    DBN_Prede = TB_Prede->navigator();
 
-    SessionPanel = new TSessionPanel(GroupBox1, TB_Sessione, DBN_Sessioni, GroupBox4, *this);
+    SessionPanel = new TSessionPanel(GroupBox1, TB_Sessione, GroupBox4, *this);
     AnglersPanel = new TAnglersPanel(GroupBox4);
 
     StatusBar1 = new QStatusBar(client);
@@ -172,33 +175,21 @@ void TFrmUscita::CaptureDataSetNames() {
 }
 
 void TFrmUscita::RefreshMainWindow() {
-    static const QString trailing(11, QLatin1Char(' '));
-    const int n = DM_Sessioni->SessionCount();
-    if (n <= 0) {
-        GroupBox1->setTitle(QStringLiteral("SESSIONI (0 di 0)") + trailing);
-        GroupBox2->hide();
-        GroupBox3->hide();
-        GroupBox4->hide();
-        // A first session still being entered (after New, or after a save that failed on a
-        // conversion) keeps its fields open so it can be corrected.
-        SessionPanel->SetSessionEditable(DM_Sessioni->ADOQ_Sessioni.state() ==
-                                         DataSetState::Insert);
-    } else {
-        GroupBox1->setTitle(
-            QStringLiteral("SESSIONI (%1 di %2)").arg(DM_Sessioni->SessionRecNo()).arg(n) +
-            trailing);
-    }
+    // 1-3. The session counter, and the empty look when there is no session.
+    SessionPanel->reloaded();
+    // 4. The anglers of the current session.
     DM_Sessioni->RefreshAnglers();
+    AnglersPanel->reloaded();
+    // 5-7. The groundbait days. A row left pending by a save that failed on a conversion
+    //      keeps what was typed.
     if (!(m_keepPendingDetails && DM_Sessioni->ADOQ_SESSPastura.isEditing()))
         DM_Sessioni->RefreshGroundbait();
-    // The groundbait grid and fields are set up here once the groundbait panel exists.
+    // 8-10. The catches, likewise.
     if (!(m_keepPendingDetails && DM_Sessioni->ADOQ_SESSPrede.isEditing()))
         DM_Sessioni->RefreshCatches();
-    // The catch fields and grid are set up here once the catch panel exists.
+    // 11-12. The reportage entries and their count on the reportage button.
     DM_Reportage->RefreshReportage();
-    SessionPanel->SBReportage_sessione->setText(
-        QStringLiteral("Reportage (%1)").arg(DM_Reportage->ReportageCount()));
-    SessionPanel->updateReportageButton();
+    SessionPanel->showReportageCount(DM_Reportage->ReportageCount());
 }
 
 void TFrmUscita::HandleOperationResult(int result) {
@@ -213,10 +204,14 @@ void TFrmUscita::HandleOperationResult(int result) {
     RefreshMainWindow();
 }
 
-void TFrmUscita::setDetailRegionsVisible(bool visible) {
+void TFrmUscita::setDetailGroupsVisible(bool visible) {
     GroupBox2->setVisible(visible);
     GroupBox3->setVisible(visible);
     GroupBox4->setVisible(visible);
+}
+
+void TFrmUscita::setDetailRegionsVisible(bool visible) {
+    setDetailGroupsVisible(visible);
     TB_Pastura->setVisible(visible);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sessions/MainWindowHost.h"
+#include "widgets/MainWindowHost.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -11,6 +11,7 @@ class QFrame;
 class QGroupBox;
 class QMenu;
 class QStatusBar;
+class RecordToolBar;
 class TAnglersPanel;
 class TFrmStart;
 class TSessionPanel;
@@ -37,6 +38,7 @@ public:
     // Shows the format warning after a conversion error, then refreshes.
     void HandleOperationResult(int result) override;
     QString sessionDataSetName() const override { return SessionDataSetName; }
+    void setDetailGroupsVisible(bool visible) override;
     void setDetailRegionsVisible(bool visible) override;
 
     static const QString kFormatWarning;
@@ -60,9 +62,9 @@ public:
     QGroupBox* GroupBox4;
     QGroupBox* GroupBox2;
     QGroupBox* GroupBox3;
-    QFrame* TB_Sessione;
-    QFrame* TB_Pastura;
-    QFrame* TB_Prede;
+    RecordToolBar* TB_Sessione;
+    RecordToolBar* TB_Pastura;
+    RecordToolBar* TB_Prede;
     DBNavigator* DBN_Sessioni;
     DBNavigator* DBN_Pastura;
     DBNavigator* DBN_Prede;

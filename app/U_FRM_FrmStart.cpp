@@ -27,8 +27,8 @@ TFrmStart::TFrmStart(QWidget* mainWindow)
 
     Timer1.setInterval(8);
     Timer2.setInterval(3000);
-    connect(&Timer1, &QTimer::timeout, this, [this] { Guarded([this] { Timer1Timer(); }); });
-    connect(&Timer2, &QTimer::timeout, this, [this] { Guarded([this] { Timer2Timer(); }); });
+    ConnectGuarded(&Timer1, &QTimer::timeout, this, &TFrmStart::Timer1Timer);
+    ConnectGuarded(&Timer2, &QTimer::timeout, this, &TFrmStart::Timer2Timer);
 }
 
 void TFrmStart::applyOpacity() {

@@ -13,7 +13,15 @@ MessageSeam* installMessageSeam(MessageSeam* seam) {
 MessageAnswer showMessage(const MessageRequest& request) {
     if (g_seam)
         return g_seam->show(request);
-    return request.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    // Nobody to ask: a question gets the answer that changes nothing.
+    switch (request.buttons) {
+    case MessageButtons::YesNo:
+        return MessageAnswer::No;
+    case MessageButtons::OkCancel:
+        return MessageAnswer::Cancel;
+    default:
+        return MessageAnswer::Ok;
+    }
 }
 
 void showError(const QString& text) {

@@ -22,8 +22,8 @@ public:
     virtual MessageAnswer show(const MessageRequest& request) = 0;
 };
 
-// The installed seam. With none installed, nothing is shown and every question is answered
-// with its first, affirmative button (Ok, Yes).
+// The installed seam. With none installed, nothing is shown and every question gets the
+// answer that changes nothing (No, Cancel).
 MessageSeam* installMessageSeam(MessageSeam* seam); // returns the previous one
 MessageAnswer showMessage(const MessageRequest& request);
 

@@ -29,6 +29,8 @@ int RecordOperation(int code, Query& dataSet) {
         } catch (const ConversionError&) {
             return orConvertError;
         }
+        // The saved row takes its place in the query's order and stays the current row.
+        dataSet.requery();
         return orOk;
     case opCancel:
         if (!dataSet.isEditing())

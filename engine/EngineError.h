@@ -8,13 +8,16 @@
 // general error box, so it is Italian where the engine adds words of its own.
 class EngineError : public std::exception {
 public:
-    explicit EngineError(QString message);
+    explicit EngineError(QString message, int code = 0);
     const QString& message() const noexcept { return m_message; }
+    // The database engine's (extended) result code behind the error; 0 for the engine's own.
+    int code() const noexcept { return m_code; }
     const char* what() const noexcept override { return m_utf8.constData(); }
 
 private:
     QString m_message;
     QByteArray m_utf8;
+    int m_code;
 };
 
 // A typed text that cannot become the field's value (a bad date, a non-number).

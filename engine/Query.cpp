@@ -20,6 +20,36 @@ bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+// The writes of one post and the re-read that follows them stand or fall together: unless
+// released, the savepoint is rolled back when it goes out of scope.
+class Savepoint {
+public:
+    explicit Savepoint(std::shared_ptr<SqliteHandle> handle) : m_handle(std::move(handle)) {
+        run("SAVEPOINT query_post");
+    }
+    ~Savepoint() {
+        if (m_open) {
+            sqlite3_exec(m_handle->db(), "ROLLBACK TO query_post", nullptr, nullptr, nullptr);
+            sqlite3_exec(m_handle->db(), "RELEASE query_post", nullptr, nullptr, nullptr);
+        }
+    }
+    Savepoint(const Savepoint&) = delete;
+    Savepoint& operator=(const Savepoint&) = delete;
+    void release() {
+        run("RELEASE query_post");
+        m_open = false;
+    }
+
+private:
+    void run(const char* sql) {
+        Statement statement(m_handle, QString::fromLatin1(sql));
+        statement.step();
+    }
+
+    std::shared_ptr<SqliteHandle> m_handle;
+    bool m_open = true;
+};
+
 } // namespace
 
 Query::Query(QString name, ComponentOwner* owner, Connection* connection)
@@ -103,6 +133,7 @@ void Query::open() {
     m_bof = true;
     m_eof = m_rows.empty();
     m_state = DataSetState::Browse;
+    m_target = findWriteTarget();
     notify(DataSetEvent::Opened);
 }
 
@@ -317,7 +348,18 @@ void Query::post() {
     if (!isEditing())
         throw notEditing();
     notify(DataSetEvent::BeforePost);
-    writeBack();
+    Reread fresh;
+    {
+        Savepoint savepoint(m_connection->handle());
+        fresh = writeBack();
+        savepoint.release();
+    }
+    if (!fresh.fields.empty()) {
+        Row& row = m_rows[size_t(m_current)];
+        for (size_t n = 0; n < fresh.fields.size(); ++n)
+            row[size_t(fresh.fields[n])] = fresh.values[n];
+        notify(DataSetEvent::FieldChanged, -1);
+    }
     m_saved.clear();
     setState(DataSetState::Browse);
 }
@@ -330,6 +372,7 @@ void Query::cancel() {
         if (m_current >= int(m_rows.size()))
             m_current = int(m_rows.size()) - 1;
         m_eof = m_rows.empty();
+        m_bof = m_bof || m_rows.empty();
         setState(DataSetState::Browse);
         notify(DataSetEvent::RowsChanged);
     } else {
@@ -347,16 +390,25 @@ void Query::remove() {
         return;
     }
     requireRow();
-    const QString table = updateTable();
-    const QString key = primaryKeyOf(table);
+    const int keyField = requireKeyField();
+    const QString& table = m_target.table;
+    const QString& key = m_target.key;
     if (m_state == DataSetState::Edit)
         m_rows[size_t(m_current)] = m_saved;
-    const QVariant keyValue = m_rows[size_t(m_current)][size_t(keyFieldOf(table, key))];
+    const QVariant keyValue = m_rows[size_t(m_current)][size_t(keyField)];
 
     Statement del(m_connection->handle(), QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
                                               .arg(quoteIdentifier(table), quoteIdentifier(key)));
     bindValue(del, 1, keyValue);
-    del.step();
+    try {
+        del.step();
+    } catch (const EngineError& e) {
+        if (e.code() != SQLITE_CONSTRAINT_FOREIGNKEY)
+            throw;
+        throw EngineError(QStringLiteral("L'elemento è ancora usato in una o più uscite o prede: "
+                                         "non può essere eliminato."),
+                          e.code());
+    }
 
     m_rows.erase(m_rows.begin() + m_current);
     if (m_current >= int(m_rows.size()))
@@ -369,42 +421,59 @@ void Query::remove() {
     notify(DataSetEvent::CurrentRowChanged);
 }
 
-QString Query::updateTable() const {
-    for (const FieldInfo& f : m_fields)
-        if (!f.originTable.isEmpty())
-            return f.originTable;
-    throw EngineError(QStringLiteral("Il dataset '%1' non è aggiornabile: i suoi campi non "
-                                     "vengono da una tabella.")
-                          .arg(componentName()));
-}
-
-QString Query::primaryKeyOf(const QString& table) const {
+Query::WriteTarget Query::findWriteTarget() const {
+    WriteTarget target;
+    for (const FieldInfo& f : m_fields) {
+        if (!f.originTable.isEmpty()) {
+            target.table = f.originTable;
+            break;
+        }
+    }
+    if (target.table.isEmpty()) {
+        target.problem = QStringLiteral("Il dataset '%1' non è aggiornabile: i suoi campi non "
+                                        "vengono da una tabella.")
+                             .arg(componentName());
+        return target;
+    }
     Statement info(m_connection->handle(),
                    QStringLiteral("SELECT name FROM pragma_table_info(?) WHERE pk > 0"));
-    bindValue(info, 1, table);
+    bindValue(info, 1, target.table);
     QStringList keys;
     while (info.step())
         keys << QString::fromUtf8(
             reinterpret_cast<const char*>(sqlite3_column_text(info.get(), 0)));
-    if (keys.size() != 1)
-        throw EngineError(QStringLiteral("La tabella '%1' non ha una chiave semplice: il dataset "
-                                         "'%2' non è aggiornabile.")
-                              .arg(table, componentName()));
-    return keys.front();
-}
-
-int Query::keyFieldOf(const QString& table, const QString& key) const {
+    if (keys.size() != 1) {
+        target.problem = QStringLiteral("La tabella '%1' non ha una chiave semplice: il dataset "
+                                        "'%2' non è aggiornabile.")
+                             .arg(target.table, componentName());
+        return target;
+    }
+    target.key = keys.front();
     for (size_t i = 0; i < m_fields.size(); ++i)
-        if (sameName(m_fields[i].originTable, table) && sameName(m_fields[i].originColumn, key))
-            return int(i);
-    throw EngineError(QStringLiteral("Il dataset '%1' non contiene la chiave '%2' della tabella "
-                                     "'%3': non è aggiornabile.")
-                          .arg(componentName(), key, table));
+        if (sameName(m_fields[i].originTable, target.table) &&
+            sameName(m_fields[i].originColumn, target.key))
+            target.keyField = int(i);
+    return target;
 }
 
-void Query::writeBack() {
-    const QString table = updateTable();
-    const QString key = primaryKeyOf(table);
+const Query::WriteTarget& Query::writeTarget() const {
+    if (!m_target.problem.isEmpty())
+        throw EngineError(m_target.problem);
+    return m_target;
+}
+
+int Query::requireKeyField() const {
+    const WriteTarget& target = writeTarget();
+    if (target.keyField < 0)
+        throw EngineError(QStringLiteral("Il dataset '%1' non contiene la chiave '%2' della "
+                                         "tabella '%3': non è aggiornabile.")
+                              .arg(componentName(), target.key, target.table));
+    return target.keyField;
+}
+
+Query::Reread Query::writeBack() {
+    const QString& table = writeTarget().table;
+    const QString& key = m_target.key;
     const Row& row = m_rows[size_t(m_current)];
     const bool inserting = m_state == DataSetState::Insert;
 
@@ -439,13 +508,12 @@ void Query::writeBack() {
             bindValue(ins, int(n) + 1, row[size_t(written[n])]);
         ins.step();
         const qlonglong rowid = sqlite3_last_insert_rowid(m_connection->handle()->db());
-        reloadRow(table, QStringLiteral("rowid"), rowid);
-        return;
+        return reread(QStringLiteral("rowid"), rowid);
     }
 
     if (written.empty())
-        return;
-    const int keyField = keyFieldOf(table, key);
+        return {};
+    const int keyField = requireKeyField();
     QStringList assignments;
     for (int i : written)
         assignments << quoteIdentifier(m_fields[size_t(i)].originColumn) + QStringLiteral(" = ?");
@@ -462,20 +530,19 @@ void Query::writeBack() {
         throw EngineError(QStringLiteral("Il record da aggiornare non esiste più nella tabella "
                                          "'%1'.")
                               .arg(table));
-    reloadRow(table, key, row[size_t(keyField)]);
+    return reread(key, row[size_t(keyField)]);
 }
 
-void Query::reloadRow(const QString& table, const QString& keyColumn, const QVariant& keyValue) {
-    std::vector<int> mapped;
+Query::Reread Query::reread(const QString& keyColumn, const QVariant& keyValue) const {
+    const QString& table = m_target.table;
+    Reread result;
     QStringList columns;
     for (size_t i = 0; i < m_fields.size(); ++i) {
         if (sameName(m_fields[i].originTable, table)) {
-            mapped.push_back(int(i));
+            result.fields.push_back(int(i));
             columns << quoteIdentifier(m_fields[i].originColumn);
         }
     }
-    if (mapped.empty())
-        return;
     Statement sel(
         m_connection->handle(),
         QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
@@ -483,12 +550,32 @@ void Query::reloadRow(const QString& table, const QString& keyColumn, const QVar
                  keyColumn == QLatin1String("rowid") ? keyColumn : quoteIdentifier(keyColumn)));
     bindValue(sel, 1, keyValue);
     if (!sel.step())
+        throw EngineError(QStringLiteral("Il record appena salvato non si ritrova nella tabella "
+                                         "'%1': il salvataggio è stato annullato.")
+                              .arg(table));
+    result.values = readRow(sel.get(), int(result.fields.size()));
+    return result;
+}
+
+void Query::requery() {
+    if (!isOpen())
         return;
-    const Row fresh = readRow(sel.get(), int(mapped.size()));
-    Row& row = m_rows[size_t(m_current)];
-    for (size_t n = 0; n < mapped.size(); ++n)
-        row[size_t(mapped[n])] = fresh[n];
-    notify(DataSetEvent::FieldChanged, -1);
+    const int keyField = m_target.problem.isEmpty() ? m_target.keyField : -1;
+    const QVariant key = (keyField >= 0 && m_current >= 0)
+                             ? m_rows[size_t(m_current)][size_t(keyField)]
+                             : QVariant();
+    close();
+    open();
+    if (key.isNull())
+        return;
+    for (size_t r = 0; r < m_rows.size(); ++r) {
+        if (sameValue(m_rows[r][size_t(keyField)], key)) {
+            m_bof = r == 0;
+            m_eof = r + 1 == m_rows.size();
+            setCurrent(int(r));
+            return;
+        }
+    }
 }
 
 void Query::addObserver(DataSetObserver* observer) {

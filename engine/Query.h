@@ -105,6 +105,9 @@ public:
     void cancel();
     // Removes the current row from its table and from the dataset.
     void remove();
+    // Runs the query again and makes the row with the current row's key current again, so a
+    // row just saved stands in its sorted place. Pending changes are dropped.
+    void requery();
 
     void addObserver(DataSetObserver* observer);
     void removeObserver(DataSetObserver* observer);
@@ -119,11 +122,23 @@ private:
     void setState(DataSetState state);
     void checkBrowseMode(); // posts pending changes, as every move does first
     void setCurrent(int index);
-    void writeBack();
-    void reloadRow(const QString& table, const QString& keyColumn, const QVariant& key);
-    QString updateTable() const;
-    QString primaryKeyOf(const QString& table) const;
-    int keyFieldOf(const QString& table, const QString& key) const;
+    // The stored values of the columns of the write-back table, read again after a write.
+    struct Reread {
+        std::vector<int> fields;
+        Row values;
+    };
+    Reread writeBack();
+    Reread reread(const QString& keyColumn, const QVariant& keyValue) const;
+    // Where rows are written back: found once when the query opens.
+    struct WriteTarget {
+        QString table;
+        QString key;
+        int keyField = -1; // -1: the dataset does not carry the key
+        QString problem;   // why rows cannot be written back; empty when they can
+    };
+    WriteTarget findWriteTarget() const;
+    const WriteTarget& writeTarget() const;
+    int requireKeyField() const;
 
     Connection* m_connection = nullptr;
     QString m_sql;
@@ -137,6 +152,7 @@ private:
     bool m_bof = true;
     bool m_eof = true;
     Row m_saved; // the current row as stored, while editing
+    WriteTarget m_target;
 
     std::vector<DataSetObserver*> m_observers;
 };

@@ -59,34 +59,64 @@ EngineError sqliteError(sqlite3* db, int rc) {
 }
 
 EngineError sqliteError(sqlite3* db, int rc, const QString& fallback) {
-    QString engineText = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString();
-    if (engineText.isEmpty() || engineText == QLatin1String("not an error"))
-        engineText = fallback.isEmpty() ? QString::fromUtf8(sqlite3_errstr(rc)) : fallback;
+    // The engine's own words are English and name tables and columns: the user reads what
+    // happened and what to do instead.
+    Q_UNUSED(fallback);
+    const int extended = (rc > 0xff || !db) ? rc : sqlite3_extended_errcode(db);
     QString sentence;
-    switch (rc & 0xff) {
-    case SQLITE_CONSTRAINT:
-        sentence = QStringLiteral("Il database ha rifiutato l'operazione: il dato è usato "
-                                  "altrove oppure non è ammesso.");
+    switch (extended) {
+    case SQLITE_CONSTRAINT_FOREIGNKEY:
+        sentence = QStringLiteral("Il valore scelto non esiste più nel suo elenco: sceglierne "
+                                  "un altro e salvare di nuovo.");
         break;
-    case SQLITE_READONLY:
-        sentence = QStringLiteral("Il database è di sola lettura: impossibile salvare le "
-                                  "modifiche.");
+    case SQLITE_CONSTRAINT_NOTNULL:
+        sentence = QStringLiteral("Manca un valore obbligatorio: compilarlo e salvare di nuovo.");
         break;
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        sentence = QStringLiteral("Il database è bloccato da un altro programma: riprovare "
-                                  "più tardi.");
-        break;
-    case SQLITE_NOTADB:
-    case SQLITE_CORRUPT:
-        sentence = QStringLiteral("Il file non è un database valido oppure è danneggiato.");
-        break;
-    case SQLITE_CANTOPEN:
-        sentence = QStringLiteral("Impossibile aprire il file del database.");
+    case SQLITE_CONSTRAINT_UNIQUE:
+    case SQLITE_CONSTRAINT_PRIMARYKEY:
+        sentence = QStringLiteral("Esiste già un elemento con questo valore: sceglierne un altro.");
         break;
     default:
         break;
     }
-    return EngineError(sentence.isEmpty() ? engineText
-                                          : sentence + QStringLiteral("\n") + engineText);
+    if (sentence.isEmpty()) {
+        switch (rc & 0xff) {
+        case SQLITE_CONSTRAINT:
+            sentence = QStringLiteral("Il database ha rifiutato un valore non ammesso: "
+                                      "correggerlo e salvare di nuovo.");
+            break;
+        case SQLITE_READONLY:
+            sentence = QStringLiteral("L'archivio è in sola lettura: le modifiche non possono "
+                                      "essere salvate.");
+            break;
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            sentence = QStringLiteral("Il database è bloccato da un altro programma: riprovare "
+                                      "più tardi.");
+            break;
+        case SQLITE_NOTADB:
+        case SQLITE_CORRUPT:
+            sentence = QStringLiteral("Il file non è un database valido oppure è danneggiato.");
+            break;
+        case SQLITE_CANTOPEN:
+            sentence = QStringLiteral("Impossibile aprire il file del database.");
+            break;
+        case SQLITE_FULL:
+            sentence = QStringLiteral("Il disco è pieno: liberare spazio e riprovare.");
+            break;
+        case SQLITE_IOERR:
+            sentence = QStringLiteral("Errore di lettura o scrittura del file del database.");
+            break;
+        case SQLITE_ERROR:
+            sentence = QStringLiteral("Il testo di una query non è valido per questo database: "
+                                      "controllare il file qry.ini nella cartella del programma.");
+            break;
+        default:
+            sentence = QStringLiteral("Il database non ha potuto completare l'operazione "
+                                      "(codice %1).")
+                           .arg(rc);
+            break;
+        }
+    }
+    return EngineError(sentence, extended);
 }

@@ -7,8 +7,12 @@
 #include "widgets/DBEdit.h"
 #include "widgets/DBGrid.h"
 #include "widgets/ErrorGuard.h"
+#include "widgets/FormBuilder.h"
+#include "widgets/GridColumns.h"
 #include "widgets/ModalSeam.h"
+#include "widgets/RecordToolBar.h"
 #include "widgets/ToolButton.h"
+#include "widgets/UiFonts.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -19,6 +23,10 @@ TFrmCambiaElenco* FrmCambiaElenco = nullptr;
 const QString TFrmCambiaElenco::kConversionError = QStringLiteral(
     "Si è verificato un errore di conversione: controllare i valori numerici ed i formati delle "
     "date");
+const QString TFrmCambiaElenco::kEmptyDescription =
+    QStringLiteral("La descrizione non può essere vuota.");
+const QString TFrmCambiaElenco::kDuplicateDescription =
+    QStringLiteral("Questa voce esiste già nell'elenco.");
 
 namespace {
 
@@ -40,20 +48,19 @@ const ListCode kLists[] = {
     {"ADOQ_TipoSessione", "Ds_TipoSessione"},
 };
 
-QFont sansSerif(int points) {
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPointSize(points);
-    return f;
-}
-
-ToolButton* toolButton(QWidget* bar, int left, ButtonPictures::Kind picture, const QString& hint,
-                       const char* name) {
-    auto* b = new ToolButton(bar);
-    b->setObjectName(QLatin1String(name));
-    b->setGeometry(left, 2, 23, 22);
-    b->setPicture(picture);
-    b->setHint(hint);
-    return b;
+RecordToolBarLayout listToolBar() {
+    return {"TB_Sessione",
+            {36, 176, 105, 26},
+            nullptr,
+            0,
+            22,
+            2,
+            2,
+            16,
+            {{opNew, "SBNew_Sessione", 23, QStringLiteral("Nuovo elemento")},
+             {opCancel, "SBCancel_Sessione", 23, QStringLiteral("Elimina le modifiche")},
+             {opSave, "SBSave_Sessione", 23, QStringLiteral("Salva le modifiche")},
+             {opDelete, "SBDel_Sessione", 23, QStringLiteral("Elimina l'elemento corrente")}}};
 }
 
 } // namespace
@@ -63,7 +70,7 @@ TFrmCambiaElenco::TFrmCambiaElenco(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("FrmCambiaElenco"));
     setFixedSize(202, 266);
-    setFont(sansSerif(8));
+    setFont(UiFonts::sansSerifPoints(8));
 
     GroupBox1 = new QGroupBox(this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
@@ -72,55 +79,35 @@ TFrmCambiaElenco::TFrmCambiaElenco(QWidget* parent)
     DBGrid1 = new DBGrid(GroupBox1);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setGeometry(8, 11, 169, 164);
-    DBGrid1->setFont(sansSerif(9));
+    DBGrid1->setFont(UiFonts::sansSerifPoints(9));
     DBGrid1->setOptions({/*titles=*/false, /*rowIndicator=*/false, /*columnLines=*/false,
                          /*rowLines=*/true});
     DBGrid1->setDataSource(DM_Elenco ? &DM_Elenco->DS_Elenco : nullptr);
 
-    TB_Sessione = new QFrame(GroupBox1);
-    TB_Sessione->setObjectName(QStringLiteral("TB_Sessione"));
-    TB_Sessione->setGeometry(36, 176, 105, 26);
-    TB_Sessione->setStyleSheet(
-        QStringLiteral("QFrame#TB_Sessione { border-left: 1px solid "
-                       "palette(mid); border-right: 1px solid palette(mid); }"));
-    using K = ButtonPictures::Kind;
-    SBNew_Sessione =
-        toolButton(TB_Sessione, 2, K::New, QStringLiteral("Nuovo elemento"), "SBNew_Sessione");
-    SBCancel_Sessione = toolButton(TB_Sessione, 27, K::Cancel,
-                                   QStringLiteral("Elimina le modifiche"), "SBCancel_Sessione");
-    SBSave_Sessione = toolButton(TB_Sessione, 52, K::Save, QStringLiteral("Salva le modifiche"),
-                                 "SBSave_Sessione");
-    SBDel_Sessione = toolButton(TB_Sessione, 77, K::Delete,
-                                QStringLiteral("Elimina l'elemento corrente"), "SBDel_Sessione");
+    TB_Sessione = new RecordToolBar(GroupBox1, listToolBar());
+    SBNew_Sessione = TB_Sessione->button(opNew);
+    SBCancel_Sessione = TB_Sessione->button(opCancel);
+    SBSave_Sessione = TB_Sessione->button(opSave);
+    SBDel_Sessione = TB_Sessione->button(opDelete);
 
-    DBEdit1 = new DBEdit(GroupBox1);
-    DBEdit1->setObjectName(QStringLiteral("DBEdit1"));
-    DBEdit1->setGeometry(8, 203, 169, 21);
-    DBEdit1->setFont(sansSerif(9));
-    DBEdit1->setMaxLength(50);
+    FormBuilder form(GroupBox1, UiFonts::sansSerifPoints(9));
+    DBEdit1 = qobject_cast<DBEdit*>(
+        form.add({"DBEdit1", FormControl::Edit, {8, 203, 169, 21}, nullptr, 50}));
     DBEdit1->setDataSource(DM_Elenco ? &DM_Elenco->DS_Elenco : nullptr);
 
     SpeedButton1 = new ToolButton(this);
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
     SpeedButton1->setGeometry(64, 236, 65, 25);
     SpeedButton1->setText(QStringLiteral("OK"));
-    SpeedButton1->setPicture(K::Ok);
+    SpeedButton1->setPicture(ButtonPictures::Kind::Ok);
     SpeedButton1->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     SpeedButton1->setAutoRaise(false);
 
-    auto guarded = [this](void (TFrmCambiaElenco::*handler)()) {
-        return [this, handler] { Guarded([this, handler] { (this->*handler)(); }); };
-    };
-    connect(SBNew_Sessione, &QToolButton::clicked, this,
-            guarded(&TFrmCambiaElenco::SBNew_SessioneClick));
-    connect(SBCancel_Sessione, &QToolButton::clicked, this,
-            guarded(&TFrmCambiaElenco::SBCancel_SessioneClick));
-    connect(SBSave_Sessione, &QToolButton::clicked, this,
-            guarded(&TFrmCambiaElenco::SBSave_SessioneClick));
-    connect(SBDel_Sessione, &QToolButton::clicked, this,
-            guarded(&TFrmCambiaElenco::SBDel_SessioneClick));
-    connect(SpeedButton1, &QToolButton::clicked, this,
-            guarded(&TFrmCambiaElenco::SpeedButton1Click));
+    ConnectRecordButtons(TB_Sessione, this, &TFrmCambiaElenco::SBNew_SessioneClick,
+                         &TFrmCambiaElenco::SBCancel_SessioneClick,
+                         &TFrmCambiaElenco::SBSave_SessioneClick,
+                         &TFrmCambiaElenco::SBDel_SessioneClick);
+    ConnectGuarded(SpeedButton1, &QToolButton::clicked, this, &TFrmCambiaElenco::SpeedButton1Click);
     connect(DBEdit1, &DBEdit::keyDown, this,
             [this](int key) { Guarded([this, key] { DBEdit1KeyDown(key); }); });
 
@@ -138,18 +125,44 @@ void TFrmCambiaElenco::EditList(const QString& caption, int code) {
     }
     const Query* query = DM_Elenco->DS_Elenco.dataSet();
     ListDataSetName = query ? query->componentName() : QString();
+    // Typing goes nowhere until the user picks an element or asks for a new one.
+    DBGrid1->setFocus(Qt::OtherFocusReason);
     ShowModal(*this);
 }
 
 void TFrmCambiaElenco::ShowDescriptionColumn(const QString& columnName) {
-    for (int c = 0; c < DBGrid1->model()->columnCount(); ++c)
-        DBGrid1->setColumnVisible(c, DBGrid1->columnOfField(columnName) == c);
-    if (const int shown = DBGrid1->columnOfField(columnName); shown >= 0)
-        DBGrid1->setColumnWidth(shown, DBGrid1->width() - 4);
+    // Only the column spelled exactly so is shown; none when the list spells it otherwise.
+    const QByteArray name = columnName.toLatin1();
+    std::vector<GridColumn> shown;
+    if (DBGrid1->columnOfField(columnName) >= 0)
+        shown.push_back({-1, name.constData(), {}, DBGrid1->width() - 4});
+    ApplyGridColumns(*DBGrid1, shown, /*hideOthers=*/true);
     DBEdit1->setDataField(columnName);
 }
 
+bool TFrmCambiaElenco::descriptionAcceptable() {
+    const Query* list = DM_Elenco->DS_Elenco.dataSet();
+    if (!list || !list->isEditing())
+        return true; // nothing to save: the save says so itself
+    const QString typed = DBEdit1->text().trimmed();
+    if (typed.isEmpty()) {
+        showWarning(kEmptyDescription);
+        return false;
+    }
+    const int field = list->fieldIndex(DBEdit1->dataField());
+    for (int row = 0; field >= 0 && row < list->bufferedRowCount(); ++row) {
+        if (row != list->currentIndex() &&
+            list->rowText(row, field).trimmed().compare(typed, Qt::CaseInsensitive) == 0) {
+            showWarning(kDuplicateDescription);
+            return false;
+        }
+    }
+    return true;
+}
+
 void TFrmCambiaElenco::SaveListItem() {
+    if (!descriptionAcceptable())
+        return;
     const int r = DM_Elenco->Operazione(opSave, ListDataSetName);
     if (r == orConvertError) {
         showError(kConversionError);

@@ -5,7 +5,7 @@
 class DBEdit;
 class DBGrid;
 class QGroupBox;
-class QFrame;
+class RecordToolBar;
 class ToolButton;
 
 // The list editor: one small modal dialog for the nine lookup lists. Opening it on a list
@@ -14,6 +14,8 @@ class TFrmCambiaElenco : public QDialog {
     Q_OBJECT
 public:
     static const QString kConversionError;
+    static const QString kEmptyDescription;
+    static const QString kDuplicateDescription;
 
     explicit TFrmCambiaElenco(QWidget* parent = nullptr);
 
@@ -34,10 +36,15 @@ public:
     // Closing neither saves nor cancels, but what was typed stays in the element being edited.
     void done(int result) override;
 
+private:
+    // False, after saying why, when the description typed is empty or already in the list.
+    bool descriptionAcceptable();
+
+public:
     QGroupBox* GroupBox1;
     DBGrid* DBGrid1;
     DBEdit* DBEdit1;
-    QFrame* TB_Sessione;
+    RecordToolBar* TB_Sessione;
     ToolButton* SBNew_Sessione;
     ToolButton* SBCancel_Sessione;
     ToolButton* SBSave_Sessione;

@@ -6,7 +6,9 @@
 #include "sessions/UDM_Sessioni.h"
 #include "widgets/DBLookupListBox.h"
 #include "widgets/ErrorGuard.h"
+#include "widgets/ListButtons.h"
 #include "widgets/ToolButton.h"
+#include "widgets/UiFonts.h"
 
 #include <QGroupBox>
 #include <QMenu>
@@ -21,23 +23,38 @@ const QString TAnglersPanel::kRemoveWithoutSelection = QStringLiteral(
     "poi procedere premendo il tasto destro e scegliendo \"Togli\" oppure effettuando un doppio "
     "click");
 
+const QString TAnglersPanel::kSessionNotSaved =
+    QStringLiteral("Salvare la nuova sessione prima di abbinarle i carpisti.");
+
 namespace {
+
+const QString kAvailableHint = QStringLiteral(
+    "Elenco dei carpisti disponibili nella tabella dei pescatori: per aggiungervi un elemento "
+    "premere il tasti a sinistra, per includere il carpista selezionato alla sessione corrente "
+    "premere il tasto destro del mouse e cliccare su \"Aggiungi\",oppure effettuare");
 
 DBLookupListBox* listBox(QGroupBox* group, const char* name, const QRect& rect, const QColor& base,
                          const QColor& text, const QString& hint) {
     auto* box = new DBLookupListBox(group);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(rect);
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(12);
-    f.setBold(false);
-    box->setFont(f);
+    box->setFont(UiFonts::sansSerifPixels(12));
     QPalette p = box->palette();
     p.setColor(QPalette::Base, base);
     p.setColor(QPalette::Text, text);
     box->setPalette(p);
     box->setToolTip(hint);
     return box;
+}
+
+QAction* popupItem(DBLookupListBox* box, const char* menuName, const char* itemName,
+                   const QString& caption, QMenu** menu) {
+    *menu = new QMenu(box);
+    (*menu)->setObjectName(QLatin1String(menuName));
+    QAction* item = (*menu)->addAction(caption);
+    item->setObjectName(QLatin1String(itemName));
+    box->setPopupMenu(*menu);
+    return item;
 }
 
 // The selected key as an integer; false when it cannot be taken as one.
@@ -49,47 +66,32 @@ bool selectedKey(const DBLookupListBox* box, int* key) {
 
 } // namespace
 
-TAnglersPanel::TAnglersPanel(QGroupBox* groupBox4) : QObject(groupBox4) {
+TAnglersPanel::TAnglersPanel(QGroupBox* groupBox4) : QObject(groupBox4), m_group(groupBox4) {
     SpeedButton2 = new ToolButton(groupBox4);
     SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
     SpeedButton2->setGeometry(5, 22, 20, 19);
     SpeedButton2->setPicture(ButtonPictures::Kind::EditList, 15);
     SpeedButton2->setHint(QStringLiteral("Modifica l'elenco dei carpisti"));
 
-    DBLookupListBox1 =
-        listBox(groupBox4, "DBLookupListBox1", {26, 18, 140, 56}, QColor(0xD5, 0xFF, 0xD0),
-                QColor(0, 0, 0x80),
-                QStringLiteral(
-                    "Elenco dei carpisti disponibili nella tabella dei pescatori: per aggiungervi "
-                    "un elemento premere il tasti a sinistra, per includere il carpista "
-                    "selezionato alla sessione corrente premere il tasto destro del mouse e "
-                    "cliccare su \"Aggiungi\",oppure effettuare"));
+    DBLookupListBox1 = listBox(groupBox4, "DBLookupListBox1", {26, 18, 140, 56},
+                               QColor(0xD5, 0xFF, 0xD0), QColor(0, 0, 0x80), kAvailableHint);
     DBLookupListBox2 = listBox(
         groupBox4, "DBLookupListBox2", {169, 18, 140, 56},
         groupBox4->palette().color(QPalette::Window), Qt::black,
         QStringLiteral("Elenco dei carpisti partecipanti: per escludere il carpista selezionato "
                        "alla sessione corrente premere il tasto destro del mouse e cliccare su "
                        "\"Togli\",oppure effettuare doppio click sul nome"));
+    Aggiungi1 = popupItem(DBLookupListBox1, "PopupMenu1", "Aggiungi1", QStringLiteral("Aggiungi"),
+                          &PopupMenu1);
+    MenuItem1 = popupItem(DBLookupListBox2, "PopupMenu2", "MenuItem1", QStringLiteral("Togli"),
+                          &PopupMenu2);
 
-    PopupMenu1 = new QMenu(DBLookupListBox1);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    Aggiungi1 = PopupMenu1->addAction(QStringLiteral("Aggiungi"));
-    Aggiungi1->setObjectName(QStringLiteral("Aggiungi1"));
-    DBLookupListBox1->setPopupMenu(PopupMenu1);
-    PopupMenu2 = new QMenu(DBLookupListBox2);
-    PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
-    MenuItem1 = PopupMenu2->addAction(QStringLiteral("Togli"));
-    MenuItem1->setObjectName(QStringLiteral("MenuItem1"));
-    DBLookupListBox2->setPopupMenu(PopupMenu2);
-
-    auto add = [this] { Guarded([this] { AddSessionAngler(); }); };
-    auto remove = [this] { Guarded([this] { RemoveSessionAngler(); }); };
-    connect(Aggiungi1, &QAction::triggered, this, add);
-    connect(DBLookupListBox1, &DBLookupListBox::doubleClicked, this, add);
-    connect(MenuItem1, &QAction::triggered, this, remove);
-    connect(DBLookupListBox2, &DBLookupListBox::doubleClicked, this, remove);
-    connect(SpeedButton2, &QToolButton::clicked, this,
-            [this] { Guarded([this] { SpeedButton2Click(); }); });
+    ConnectGuarded(Aggiungi1, &QAction::triggered, this, &TAnglersPanel::AddSessionAngler);
+    ConnectGuarded(DBLookupListBox1, &DBLookupListBox::doubleClicked, this,
+                   &TAnglersPanel::AddSessionAngler);
+    ConnectGuarded(MenuItem1, &QAction::triggered, this, &TAnglersPanel::RemoveSessionAngler);
+    ConnectGuarded(DBLookupListBox2, &DBLookupListBox::doubleClicked, this,
+                   &TAnglersPanel::RemoveSessionAngler);
 }
 
 void TAnglersPanel::bind(TDM_Sessioni& module) {
@@ -100,9 +102,34 @@ void TAnglersPanel::bind(TDM_Sessioni& module) {
     DBLookupListBox2->setListSource(&module.DS_QSESSCarpisti);
     DBLookupListBox2->setKeyField(QStringLiteral("Id_Pescatore"));
     DBLookupListBox2->setListField(QStringLiteral("Ds_pescatore"));
+    // A renamed angler shows his new name in both lists at once.
+    ConnectListButtons(
+        this,
+        {{SpeedButton2,
+          QStringLiteral("ELENCO CARPISTI"),
+          2,
+          {&module.ADOQ_ELCarpisti, &module.ADOQ_SESSCarpisti}}},
+        [](const QString& caption, int code) { FrmCambiaElenco->EditList(caption, code); });
+}
+
+bool TAnglersPanel::sessionSaved() const {
+    return m_module && m_module->ADOQ_Sessioni.state() != DataSetState::Insert;
+}
+
+void TAnglersPanel::reloaded() {
+    const bool saved = sessionSaved();
+    Aggiungi1->setEnabled(saved);
+    MenuItem1->setEnabled(saved);
+    DBLookupListBox1->setToolTip(saved ? kAvailableHint : kSessionNotSaved);
+}
+
+void TAnglersPanel::setEditable(bool on) {
+    m_group->setEnabled(on);
 }
 
 void TAnglersPanel::AddSessionAngler() {
+    if (!sessionSaved())
+        return; // the list's hint says why
     int angler = 0;
     if (!selectedKey(DBLookupListBox1, &angler)) {
         showError(kAddWithoutSelection);
@@ -114,6 +141,8 @@ void TAnglersPanel::AddSessionAngler() {
 }
 
 void TAnglersPanel::RemoveSessionAngler() {
+    if (!sessionSaved())
+        return;
     int angler = 0;
     if (!selectedKey(DBLookupListBox2, &angler)) {
         showError(kRemoveWithoutSelection);
@@ -121,11 +150,4 @@ void TAnglersPanel::RemoveSessionAngler() {
     }
     m_module->AnglerCommand(2, angler);
     m_module->RefreshAnglers();
-}
-
-void TAnglersPanel::SpeedButton2Click() {
-    FrmCambiaElenco->EditList(QStringLiteral("ELENCO CARPISTI"), 2);
-    // Reopened with the session key it already holds.
-    m_module->ADOQ_ELCarpisti.close();
-    m_module->ADOQ_ELCarpisti.open();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/RecordPanel.h"
+
 #include <QObject>
 
 class DBLookupListBox;
@@ -11,18 +13,23 @@ class ToolButton;
 
 // The anglers of the current session (group "Carpisti"): those still available on the
 // left, those taking part on the right; a popup menu or a double click moves one across.
-class TAnglersPanel : public QObject {
+class TAnglersPanel : public QObject, public RecordPanel {
     Q_OBJECT
 public:
     static const QString kAddWithoutSelection;
     static const QString kRemoveWithoutSelection;
+    static const QString kSessionNotSaved;
 
     explicit TAnglersPanel(QGroupBox* groupBox4);
     void bind(TDM_Sessioni& module);
 
+    // After the lists were reloaded: anglers can be attached only to a saved session.
+    void reloaded() override;
+    void setEditable(bool on) override;
+    void setNavigation(bool) override {}
+
     void AddSessionAngler();
     void RemoveSessionAngler();
-    void SpeedButton2Click();
 
     ToolButton* SpeedButton2;
     DBLookupListBox* DBLookupListBox1;
@@ -33,5 +40,8 @@ public:
     QAction* MenuItem1;
 
 private:
+    bool sessionSaved() const;
+
+    QGroupBox* m_group;
     TDM_Sessioni* m_module = nullptr;
 };

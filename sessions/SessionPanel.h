@@ -1,6 +1,8 @@
 #pragma once
 
 #include "widgets/DataSource.h"
+#include "widgets/FormBuilder.h"
+#include "widgets/RecordPanel.h"
 
 #include <QObject>
 
@@ -9,9 +11,8 @@ class DBLookupComboBox;
 class DBMemo;
 class DBNavigator;
 class MainWindowHost;
-class QFrame;
 class QGroupBox;
-class QLabel;
+class RecordToolBar;
 class TDM_Sessioni;
 class ToolButton;
 
@@ -19,33 +20,38 @@ class ToolButton;
 // the lake and session-type list buttons, the reportage button, and the session tool bar
 // with its navigator and New / Cancel / Save / Delete. Its handlers drive the sessions
 // module; the window's full refresh is the host's.
-class TSessionPanel : public QObject, private PendingEditor {
+class TSessionPanel : public QObject, public RecordPanel, private PendingEditor {
     Q_OBJECT
 public:
     static const QString kSeasonWarning;
+    static const QString kEndBeforeStart;
 
-    TSessionPanel(QGroupBox* groupBox1, QFrame* toolBar, DBNavigator* navigator,
-                  QGroupBox* anglersGroup, MainWindowHost& host);
+    TSessionPanel(QGroupBox* groupBox1, RecordToolBar* toolBar, QGroupBox* anglersGroup,
+                  MainWindowHost& host);
     ~TSessionPanel() override;
 
     // Binds the controls to the sessions module's data sources.
     void bind(TDM_Sessioni& module);
+
+    // The refresh's first steps: the counter in the caption and, with no session, the
+    // empty look.
+    void reloaded() override;
+    void setEditable(bool on) override { SetSessionEditable(on); }
+    void setNavigation(bool on) override { SetSessionBrowsing(on); }
+    // The refresh's last step: the reportage button's caption.
+    void showReportageCount(int count);
 
     void SBNew_SessioneClick();
     void SBSave_SessioneClick();
     void SBCancel_SessioneClick();
     void SBDel_SessioneClick();
     void DBN_SessioniClick();
-    void SpeedButton1Click();
-    void SpeedButton9Click();
 
     void SetSessionBrowsing(bool on);
     void SetSessionEditable(bool on);
     // Writes the season of the start date being shown into the session being saved; warns
     // when the day or month cannot be read.
     void DeriveSeason();
-    // After a refresh: the reportage button follows whether the session has its key yet.
-    void updateReportageButton();
 
     DBLookupComboBox* DS_tipouscita;
     DBEdit* DataDa;
@@ -60,6 +66,7 @@ public:
     ToolButton* SpeedButton9;
     ToolButton* SpeedButton1;
     ToolButton* SBReportage_sessione;
+    RecordToolBar* TB_Sessione;
     DBNavigator* DBN_Sessioni;
     ToolButton* SBNew_Sessione;
     ToolButton* SBCancel_Sessione;
@@ -70,12 +77,16 @@ private:
     // Moving to another session stores pending edits: the season follows the start date
     // on that path too, without a warning.
     void writePending() override;
+    // False, after the warning, when the end date typed is before the start date.
+    bool datesInOrder();
     bool sessionBeingInserted() const;
+    void updateReportageButton();
     void setReportageWanted(bool on);
 
     QGroupBox* m_group;
     QGroupBox* m_anglers;
     MainWindowHost& m_host;
+    FormBuilder m_form;
     TDM_Sessioni* m_module = nullptr;
     bool m_saving = false;          // the save button's own post: the season is already done
     bool m_reportageWanted = false; // what the look asks for the reportage button

@@ -62,6 +62,8 @@ void DBLookupComboBox::setListField(const QString& field) {
 void DBLookupComboBox::rebuild() {
     m_loading = true;
     clear();
+    // The first entry is empty, so a value can be set back to none.
+    addItem(QString(), QVariant());
     for (const FieldLink::Choice& choice : m_list.choices(m_keyField))
         if (!choice.key.isNull())
             addItem(choice.text, choice.key);
@@ -75,7 +77,8 @@ void DBLookupComboBox::reload() {
     int index = -1;
     if (q && field >= 0) {
         const QVariant v = q->value(field);
-        for (int i = 0; i < count() && !v.isNull(); ++i) {
+        index = v.isNull() ? 0 : -1;
+        for (int i = 1; i < count() && !v.isNull(); ++i) {
             if (itemData(i).toString() == v.toString()) {
                 index = i;
                 break;
@@ -89,9 +92,9 @@ void DBLookupComboBox::reload() {
 
 void DBLookupComboBox::choose(int index) {
     Query* q = m_link.activeDataSet();
-    q->setValue(m_link.fieldIndex(), index < 0 ? QVariant() : itemData(index));
+    q->setValue(m_link.fieldIndex(), index <= 0 ? QVariant() : itemData(index));
 }
 
 QVariant DBLookupComboBox::keyValue() const {
-    return currentIndex() < 0 ? QVariant() : itemData(currentIndex());
+    return currentIndex() <= 0 ? QVariant() : itemData(currentIndex());
 }

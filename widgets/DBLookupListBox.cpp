@@ -2,9 +2,11 @@
 
 #include "engine/Query.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QToolTip>
 
 DBLookupListBox::DBLookupListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -40,6 +42,11 @@ void DBLookupListBox::rebuild() {
 void DBLookupListBox::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
         event->accept();
+        // The popup acts on the row the user pointed at.
+        if (QListWidgetItem* item = itemAt(event->position().toPoint())) {
+            setCurrentItem(item);
+            m_key = item->data(Qt::UserRole);
+        }
         if (m_popup)
             m_popup->popup(event->globalPosition().toPoint());
         return;
@@ -60,4 +67,15 @@ void DBLookupListBox::mouseDoubleClickEvent(QMouseEvent* event) {
     QListWidget::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton)
         emit doubleClicked();
+}
+
+bool DBLookupListBox::event(QEvent* event) {
+    // A long hint is shown wrapped, as a paragraph, rather than as one line across the screen.
+    if (event->type() == QEvent::ToolTip && !toolTip().isEmpty()) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        QToolTip::showText(help->globalPos(),
+                           QStringLiteral("<p>%1</p>").arg(toolTip().toHtmlEscaped()), this);
+        return true;
+    }
+    return QListWidget::event(event);
 }

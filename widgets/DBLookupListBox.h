@@ -11,7 +11,7 @@ class QMenu;
 
 // A list box showing one field of every row of a dataset, bound to no field: the program
 // reads the selected key, set by highlighting a row (null until one is highlighted). A right
-// click opens its popup menu without changing the selection.
+// click selects the row under the mouse and opens the popup menu on it.
 class DBLookupListBox : public QListWidget {
     Q_OBJECT
 public:
@@ -33,6 +33,7 @@ signals:
     void doubleClicked();
 
 protected:
+    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

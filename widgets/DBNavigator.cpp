@@ -1,7 +1,6 @@
 #include "widgets/DBNavigator.h"
 
 #include "engine/Query.h"
-#include "widgets/DataSource.h"
 #include "widgets/ErrorGuard.h"
 #include "widgets/ToolButton.h"
 
@@ -47,24 +46,17 @@ DBNavigator::DBNavigator(QWidget* parent) : QWidget(parent) {
         m_buttons[b] = button;
         connect(button, &QToolButton::clicked, this, [this, b] { press(Button(b)); });
     }
+    for (auto signal : {&DataLink::dataSetReset, &DataLink::rowMoved, &DataLink::stateChanged})
+        connect(&m_link, signal, this, &DBNavigator::updateButtons);
     updateButtons();
 }
 
 void DBNavigator::setDataSource(DataSource* source) {
-    for (const auto& c : m_connections)
-        disconnect(c);
-    m_connections.clear();
-    m_source = source;
-    if (source) {
-        for (auto signal : {&DataSource::dataSetChanged, &DataSource::activeChanged,
-                            &DataSource::rowChanged, &DataSource::stateChanged})
-            m_connections << connect(source, signal, this, &DBNavigator::updateButtons);
-    }
-    updateButtons();
+    m_link.setDataSource(source);
 }
 
 void DBNavigator::press(Button which) {
-    Query* q = (m_source && m_source->isActive()) ? m_source->dataSet() : nullptr;
+    Query* q = m_link.activeDataSet();
     if (!q)
         return;
     bool moved = false;
@@ -91,7 +83,7 @@ void DBNavigator::press(Button which) {
 }
 
 void DBNavigator::updateButtons() {
-    Query* q = (m_source && m_source->isActive()) ? m_source->dataSet() : nullptr;
+    Query* q = m_link.activeDataSet();
     const bool up = q && !q->bof();
     const bool down = q && !q->eof();
     m_buttons[First]->setEnabled(up);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QPointer>
+#include "widgets/DataLink.h"
+
 #include <QWidget>
 
-#include "widgets/DataSource.h"
 class ToolButton;
 
 // Record navigator with First, Prior, Next and Last: each button is enabled by the
@@ -17,7 +17,7 @@ public:
     explicit DBNavigator(QWidget* parent = nullptr);
 
     void setDataSource(DataSource* source);
-    DataSource* dataSource() const { return m_source; }
+    DataSource* dataSource() const { return m_link.dataSource(); }
     ToolButton* button(Button which) const { return m_buttons[which]; }
     void press(Button which); // what a click on the button does
 
@@ -27,7 +27,6 @@ signals:
 private:
     void updateButtons();
 
-    QPointer<DataSource> m_source;
-    QList<QMetaObject::Connection> m_connections;
+    DataLink m_link;
     ToolButton* m_buttons[4];
 };

@@ -1,33 +1,21 @@
 #include "widgets/DataSetModel.h"
 
 #include "engine/Query.h"
-#include "widgets/DataSource.h"
 
-DataSetModel::DataSetModel(QObject* parent) : QAbstractTableModel(parent) {}
-
-void DataSetModel::setDataSource(DataSource* source) {
-    for (const auto& c : m_connections)
-        disconnect(c);
-    m_connections.clear();
-    m_source = source;
-    if (source) {
-        m_connections << connect(source, &DataSource::dataSetChanged, this, &DataSetModel::rebuild)
-                      << connect(source, &DataSource::activeChanged, this, &DataSetModel::rebuild)
-                      << connect(source, &DataSource::rowChanged, this, &DataSetModel::onRowChanged)
-                      << connect(source, &DataSource::stateChanged, this,
-                                 &DataSetModel::onRowChanged)
-                      << connect(source, &DataSource::fieldChanged, this, [this] {
-                             Query* q = activeDataSet();
-                             if (q && q->currentIndex() >= 0)
-                                 emit dataChanged(index(q->currentIndex(), 0),
-                                                  index(q->currentIndex(), columnCount() - 1));
-                         });
-    }
-    rebuild();
+DataSetModel::DataSetModel(QObject* parent) : QAbstractTableModel(parent) {
+    connect(&m_link, &DataLink::dataSetReset, this, &DataSetModel::rebuild);
+    connect(&m_link, &DataLink::rowMoved, this, &DataSetModel::onRowChanged);
+    connect(&m_link, &DataLink::stateChanged, this, &DataSetModel::onRowChanged);
+    connect(&m_link, &DataLink::fieldChanged, this, [this] {
+        Query* q = activeDataSet();
+        if (q && q->currentIndex() >= 0)
+            emit dataChanged(index(q->currentIndex(), 0),
+                             index(q->currentIndex(), columnCount() - 1));
+    });
 }
 
-Query* DataSetModel::activeDataSet() const {
-    return (m_source && m_source->isActive()) ? m_source->dataSet() : nullptr;
+void DataSetModel::setDataSource(DataSource* source) {
+    m_link.setDataSource(source);
 }
 
 void DataSetModel::rebuild() {

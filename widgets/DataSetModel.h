@@ -1,10 +1,10 @@
 #pragma once
 
+#include "widgets/DataLink.h"
+
 #include <QAbstractTableModel>
-#include <QPointer>
 #include <QStringList>
 
-#include "widgets/DataSource.h"
 class Query;
 
 // The rows of a data source's dataset as a table, one column per field in the query's order.
@@ -16,8 +16,8 @@ public:
     explicit DataSetModel(QObject* parent = nullptr);
 
     void setDataSource(DataSource* source);
-    DataSource* dataSource() const { return m_source; }
-    Query* activeDataSet() const;
+    DataSource* dataSource() const { return m_link.dataSource(); }
+    Query* activeDataSet() const { return m_link.activeDataSet(); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -36,8 +36,7 @@ private:
     void rebuild();
     void onRowChanged();
 
-    QPointer<DataSource> m_source;
-    QList<QMetaObject::Connection> m_connections;
+    DataLink m_link;
     QStringList m_titles;
     int m_rows = 0;
     bool m_rowIndicator = false;

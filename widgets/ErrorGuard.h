@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <exception>
 #include <utility>
@@ -18,4 +19,21 @@ template <class Handler> void Guarded(Handler&& handler) noexcept {
     } catch (...) {
         ShowGeneralError(MessageOf(std::current_exception()));
     }
+}
+
+// Connects a signal to a handler of `receiver` that runs inside Guarded. The handler is a
+// member function taking the signal's arguments (or none), or any callable taking none.
+template <class Sender, class Signal, class Receiver, class R, class... Args>
+QMetaObject::Connection ConnectGuarded(Sender* sender, Signal signal, Receiver* receiver,
+                                       R (Receiver::*handler)(Args...)) {
+    return QObject::connect(sender, signal, receiver, [receiver, handler](Args... args) {
+        Guarded([&] { (receiver->*handler)(args...); });
+    });
+}
+
+template <class Sender, class Signal, class Handler>
+QMetaObject::Connection ConnectGuarded(Sender* sender, Signal signal, QObject* context,
+                                       Handler handler) {
+    return QObject::connect(sender, signal, context,
+                            [handler = std::move(handler)] { Guarded(handler); });
 }

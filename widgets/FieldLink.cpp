@@ -1,36 +1,20 @@
 #include "widgets/FieldLink.h"
 
 #include "engine/Query.h"
-#include "widgets/DataSource.h"
 
-void FieldLink::setDataSource(DataSource* source) {
-    for (const auto& c : m_connections)
-        disconnect(c);
-    m_connections.clear();
-    m_source = source;
-    if (source) {
-        m_connections << connect(source, &DataSource::dataSetChanged, this, &FieldLink::resetNeeded)
-                      << connect(source, &DataSource::activeChanged, this, &FieldLink::resetNeeded)
-                      << connect(source, &DataSource::rowChanged, this, &FieldLink::resetNeeded)
-                      << connect(source, &DataSource::stateChanged, this, &FieldLink::refreshNeeded)
-                      << connect(source, &DataSource::fieldChanged, this, [this](int field) {
-                             if (field < 0 || field == fieldIndex())
-                                 emit refreshNeeded();
-                         });
-    }
-    emit dataSourceChanged();
-    emit resetNeeded();
+FieldLink::FieldLink(QObject* parent) : DataLink(parent) {
+    connect(this, &DataLink::dataSetReset, this, &FieldLink::resetNeeded);
+    connect(this, &DataLink::rowMoved, this, &FieldLink::resetNeeded);
+    connect(this, &DataLink::stateChanged, this, &FieldLink::refreshNeeded);
+    connect(this, &DataLink::fieldChanged, this, [this](int field) {
+        if (field < 0 || field == fieldIndex())
+            emit refreshNeeded();
+    });
 }
 
 void FieldLink::setDataField(const QString& field) {
     m_field = field;
     emit resetNeeded();
-}
-
-Query* FieldLink::activeDataSet() const {
-    if (!m_source || !m_source->isActive())
-        return nullptr;
-    return m_source->dataSet();
 }
 
 int FieldLink::fieldIndex() const {

@@ -1,29 +1,23 @@
 #pragma once
 
-#include "widgets/DataSource.h"
+#include "widgets/DataLink.h"
 
 #include <QList>
-#include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QVariant>
 
 class Query;
 
-// What every control bound to one field shares: its data source, the field's name, and
+// What every control bound to one field shares: its data link, the field's name, and
 // finding the field (without regard to case) in whatever dataset is attached now.
-class FieldLink : public QObject {
+class FieldLink : public DataLink {
     Q_OBJECT
 public:
-    explicit FieldLink(QObject* parent = nullptr) : QObject(parent) {}
+    explicit FieldLink(QObject* parent = nullptr);
 
-    virtual void setDataSource(DataSource* source);
-    DataSource* dataSource() const { return m_source; }
     void setDataField(const QString& field);
     const QString& dataField() const { return m_field; }
 
-    // The open dataset, or null.
-    Query* activeDataSet() const;
     // Index of the field in the open dataset; -1 when there is none.
     int fieldIndex() const;
     bool canShow() const { return fieldIndex() >= 0; }
@@ -43,10 +37,7 @@ signals:
     void refreshNeeded();
     // The dataset went back to browse or moved: typed text not written is dropped.
     void resetNeeded();
-    void dataSourceChanged();
 
 private:
-    QPointer<DataSource> m_source;
     QString m_field;
-    QList<QMetaObject::Connection> m_connections;
 };

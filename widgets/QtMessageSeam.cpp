@@ -28,6 +28,8 @@ MessageAnswer QtMessageSeam::show(const MessageRequest& request) {
     QString text = request.text;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QMessageBox box(icon, request.caption, text, buttons, QApplication::activeWindow());
+    // A message may quote what the user typed: never read it as markup.
+    box.setTextFormat(Qt::PlainText);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;

@@ -4,6 +4,13 @@
 #include "widgets/ErrorGuard.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+
+bool TypedTextLink::typesText(const QKeyEvent& event) {
+    const QString typed = event.text();
+    return !typed.isEmpty() && typed.at(0).isPrint() &&
+           !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
 
 TypedTextLink::TypedTextLink(std::function<QString()> shown,
                              std::function<void(const QString&)> show, QObject* parent)
@@ -56,9 +63,11 @@ void TypedTextLink::markTyped() {
     Query* q = activeDataSet();
     if (!q)
         return;
+    // Marked before the edit starts: starting it tells the control to show the field again,
+    // which must not undo the change the user has just made.
+    m_modified = true;
     if (!q->isEditing())
         Guarded([this] { startEditing(); });
-    m_modified = true;
 }
 
 void TypedTextLink::writePending() {

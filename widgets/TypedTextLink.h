@@ -5,6 +5,8 @@
 
 #include <functional>
 
+class QKeyEvent;
+
 // The link of a control the user types text into (edit box, memo): it shows the field's
 // text, starts editing when the user types, and holds the typed text as pending until it
 // is written into the field, when the box is left or before the row is posted.
@@ -15,6 +17,9 @@ public:
     TypedTextLink(std::function<QString()> shown, std::function<void(const QString&)> show,
                   QObject* parent = nullptr);
     ~TypedTextLink() override;
+
+    // Whether a key types a character (as opposed to moving, selecting, copying, leaving).
+    static bool typesText(const QKeyEvent& event);
 
     void setDataSource(DataSource* source) override;
     bool isModified() const { return m_modified; }

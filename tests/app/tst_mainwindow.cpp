@@ -6,11 +6,10 @@
 #include "app/U_FRM_FrmPrincipale.h"
 #include "engine/Query.h"
 #include "sessions/UDM_Sessioni.h"
-#include "tests/support/ScriptedMessages.h"
-#include "tests/support/ScriptedModal.h"
-#include "tests/support/TestProgramDir.h"
+#include "tests/support/WindowFixture.h"
 #include "widgets/ModalSeam.h"
 #include "widgets/ProgramExit.h"
+#include "widgets/RecordToolBar.h"
 
 #include <QDialog>
 #include <QFrame>
@@ -35,26 +34,19 @@ private slots:
     void aboutBox();
 
 private:
-    std::unique_ptr<TestProgramDir> m_dir;
-    std::unique_ptr<ScriptedMessages> m_messages;
-    std::unique_ptr<Program> m_program;
+    WindowFixture f;
     int m_terminations = 0;
 };
 
 void TestMainWindow::init() {
-    m_dir = std::make_unique<TestProgramDir>();
-    m_messages = std::make_unique<ScriptedMessages>();
-    m_program = std::make_unique<Program>();
-    m_program->create();
+    f.start();
     m_terminations = 0;
     SetTerminateAction([this] { ++m_terminations; });
 }
 
 void TestMainWindow::cleanup() {
     SetTerminateAction({});
-    m_program.reset();
-    m_messages.reset();
-    m_dir.reset();
+    f.finish();
 }
 
 void TestMainWindow::frame() {
@@ -66,8 +58,10 @@ void TestMainWindow::frame() {
     QVERIFY(w.windowFlags() & Qt::WindowMinimizeButtonHint);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QSize fixed = w.size();
     w.resize(1000, 800);
-    QCOMPARE(w.centralWidget()->size(), QSize(778, 544));
+    QCOMPARE(w.size(), fixed);
+    QCOMPARE(fixed.width(), 778);
 }
 
 void TestMainWindow::menu() {
@@ -124,16 +118,13 @@ void TestMainWindow::endsAtOnce() {
     QCOMPARE(m_terminations, 1);
     w.close();
     QCOMPARE(m_terminations, 2);
-    QVERIFY(m_messages->shown().isEmpty());
+    QVERIFY(f.messages().shown().isEmpty());
 }
 
 void TestMainWindow::aboutBox() {
-    {
-        ScriptedModal modal;
-        FrmUscita->About2->trigger();
-        FrmUscita->About2->trigger();
-        QCOMPARE(modal.shown, QList<QDialog*>({FrmAbout, FrmAbout}));
-    }
+    FrmUscita->About2->trigger();
+    FrmUscita->About2->trigger();
+    QCOMPARE(f.modal().shown, QList<QDialog*>({FrmAbout, FrmAbout}));
 
     TFrmAbout& about = *FrmAbout;
     QCOMPARE(about.windowTitle(), QStringLiteral("About"));

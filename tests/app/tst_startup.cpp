@@ -2,11 +2,15 @@
 // with the database or qry.ini missing, the exact boxes, the exact number of times, and the
 // program going on to show its main window after the splash.
 #include "app/Startup.h"
+#include "app/U_FRM_FrmAbout.h"
 #include "app/U_FRM_FrmPrincipale.h"
 #include "app/U_FRM_FrmStart.h"
 #include "data/ShippedFiles.h"
 #include "data/UDM_Connessione.h"
+#include "details/U_FRM_FrmVisFoto.h"
 #include "lists/UDM_Elenco.h"
+#include "lists/U_FRM_FrmCambiaElenco.h"
+#include "sessions/UDM_Reportage.h"
 #include "sessions/UDM_Sessioni.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/TestProgramDir.h"
@@ -51,6 +55,7 @@ void TestStartup::normalStart() {
     QVERIFY(DM_Sessioni->ADOQ_Luna.isOpen());
     QVERIFY(!DM_Sessioni->ADOQ_SESSPrede.isOpen()); // no session id yet
     QVERIFY(DM_Elenco->ADOQ_TipoSessione.isOpen());
+    QVERIFY(DM_Reportage && FrmCambiaElenco && FrmVisFoto && FrmAbout);
     QVERIFY(FrmStart && FrmStart->isVisible());
     QVERIFY(FrmStart->Timer1.isActive()); // fading only once everything exists
     QVERIFY(!FrmUscita->isVisible());
@@ -67,13 +72,17 @@ void TestStartup::failures_data() {
     QTest::addColumn<bool>("database");
     QTest::addColumn<bool>("ini");
     QTest::addColumn<QStringList>("expected");
+    // Each box tagged with the module loading then: the sessions module's sixteen queries
+    // first, then the lists module's nine.
     QStringList queryErrors;
-    for (int i = 0; i < 16 + 9; ++i)
-        queryErrors << kQueryText;
-    QTest::newRow("no database") << false << true << QStringList{TDM_Conn::kConnectionFailed};
+    for (int i = 0; i < 16; ++i)
+        queryErrors << QStringLiteral("DM_Sessioni: ") + kQueryText;
+    for (int i = 0; i < 9; ++i)
+        queryErrors << QStringLiteral("DM_Elenco: ") + kQueryText;
+    const QString connection = QStringLiteral("DM_Conn: ") + TDM_Conn::kConnectionFailed;
+    QTest::newRow("no database") << false << true << QStringList{connection};
     QTest::newRow("no qry.ini") << true << false << queryErrors;
-    QTest::newRow("neither") << false << false
-                             << (QStringList{TDM_Conn::kConnectionFailed} + queryErrors);
+    QTest::newRow("neither") << false << false << (QStringList{connection} + queryErrors);
 }
 
 void TestStartup::failures() {
@@ -85,17 +94,25 @@ void TestStartup::failures() {
         dir.writeIni(ShippedFiles::queryIni().toUtf8());
     ScriptedMessages messages;
     int boxesWhileFading = 0;
-    messages.onShow = [&](const MessageRequest&) {
+    QStringList tagged;
+    messages.onShow = [&](const MessageRequest& box) {
         if (FrmStart && FrmStart->Timer1.isActive())
             ++boxesWhileFading;
+        const char* loading = DM_Elenco     ? "DM_Elenco: "
+                              : DM_Sessioni ? "DM_Sessioni: "
+                                            : "DM_Conn: ";
+        tagged << QLatin1String(loading) + box.text;
     };
     Program program;
     program.create();
     QCOMPARE(boxesWhileFading, 0); // the splash cannot end while start-up is still reporting
-    QCOMPARE(messages.texts(), expected);
+    QCOMPARE(tagged, expected);
+    messages.texts();
     QCOMPARE(messages.shown().front().caption, QStringLiteral("Error"));
     QVERIFY(!DM_Sessioni->ADOQ_Sessioni.isOpen());
     QVERIFY(!DM_Elenco->ADOQ_Lago.isOpen());
+    // Start-up went on to create everything after the failures.
+    QVERIFY(DM_Reportage && FrmCambiaElenco && FrmVisFoto && FrmAbout);
     if (!database)
         QCOMPARE(
             messages.shown().front().text,

@@ -133,6 +133,8 @@ void TestRecordOperation::codeFromState() {
     }
 
     ScriptedMessages messages;
+    if (code == opDelete)
+        messages.answerNext(MessageAnswer::Yes);
     int got = -1;
     try {
         got = OperationOnComponent(*m_module, code, QStringLiteral("ADOQ_Sessioni"));

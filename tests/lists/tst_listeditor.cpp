@@ -8,9 +8,8 @@
 #include "engine/Query.h"
 #include "lists/UDM_Elenco.h"
 #include "lists/U_FRM_FrmCambiaElenco.h"
-#include "tests/support/ScriptedMessages.h"
-#include "tests/support/ScriptedModal.h"
-#include "tests/support/TestProgramDir.h"
+#include "tests/support/Sql.h"
+#include "tests/support/WindowFixture.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DBGrid.h"
 #include "widgets/ToolButton.h"
@@ -37,11 +36,8 @@ private slots:
     void conversionErrorOnSave();
 
 private:
-    std::unique_ptr<TestProgramDir> m_dir;
-    std::unique_ptr<ScriptedMessages> m_messages;
-    std::unique_ptr<ScriptedModal> m_modal;
-    std::unique_ptr<Program> m_program;
-    void start(const QByteArray& ini = {});
+    WindowFixture f;
+    void start(const QByteArray& ini = {}) { f.start({}, ini); }
     TFrmCambiaElenco& dialog() { return *FrmCambiaElenco; }
     QStringList visibleTitles() {
         QStringList t;
@@ -52,7 +48,7 @@ private:
     }
     // Opens the dialog and runs `inside` while it is shown.
     void open(const QString& caption, int code, std::function<void()> inside = {}) {
-        m_modal->whileOpen = [this, inside](QDialog& d) {
+        f.modal().whileOpen = [this, inside](QDialog& d) {
             d.show();
             QApplication::setActiveWindow(&d);
             if (inside)
@@ -64,35 +60,26 @@ private:
     }
 };
 
-void TestListEditor::start(const QByteArray& ini) {
-    m_dir = std::make_unique<TestProgramDir>();
-    if (!ini.isEmpty())
-        m_dir->writeIni(ini);
-    m_messages = std::make_unique<ScriptedMessages>();
-    m_modal = std::make_unique<ScriptedModal>();
-    m_program = std::make_unique<Program>();
-    m_program->create();
-}
-
 void TestListEditor::cleanup() {
-    m_program.reset();
-    m_modal.reset();
-    m_messages.reset();
-    m_dir.reset();
+    f.finish();
 }
 
 void TestListEditor::eachOpeningShowsOneList() {
     start();
     QCOMPARE(dialog().size(), QSize(202, 266));
     open(QStringLiteral("ELENCO ESCHE"), 5);
-    QCOMPARE(m_modal->captions.last(), QStringLiteral("ELENCO ESCHE"));
+    QCOMPARE(f.modal().captions.last(), QStringLiteral("ELENCO ESCHE"));
     QCOMPARE(visibleTitles(), QStringList{QStringLiteral("Ds_esca")});
     QCOMPARE(dialog().ListDataSetName, QStringLiteral("ADOQ_Esca"));
     open(QStringLiteral("ELENCO VENTI"), 3);
     QCOMPARE(dialog().windowTitle(), QStringLiteral("ELENCO VENTI"));
     QCOMPARE(visibleTitles(), QStringList{QStringLiteral("ds_tipovento")});
     QCOMPARE(dialog().DBEdit1->dataField(), QStringLiteral("ds_tipovento"));
-    QCOMPARE(dialog().DBEdit1->text(), QStringLiteral("Nord"));
+    // The list stands in the order of its names.
+    QCOMPARE(dialog().DBEdit1->text(),
+             f.stored(QStringLiteral("SELECT ds_tipovento FROM TTipovento ORDER BY ds_tipovento "
+                                     "COLLATE NOCASE"))
+                 .toString());
     QCOMPARE(DM_Elenco->Nrec(), 9);
     open(QStringLiteral("ELENCO VENTI"), 3);
     QCOMPARE(visibleTitles(), QStringList{QStringLiteral("ds_tipovento")});
@@ -120,11 +107,11 @@ void TestListEditor::enterSavesAndFocusesTheGrid() {
     });
     QCOMPARE(DM_Elenco->ADOQ_Lago.state(), DataSetState::Browse);
     QCOMPARE(DM_Elenco->Nrec(), 1);
-    Query q(QStringLiteral("q"), nullptr, &m_dir->connection());
+    Query q(QStringLiteral("q"), nullptr, &f.dir().connection());
     q.setSql(QStringLiteral("SELECT Ds_desc FROM TLago"));
     q.open();
     QCOMPARE(q.displayText(0), QStringLiteral("Lago di Garda"));
-    QVERIFY(m_messages->shown().isEmpty());
+    QVERIFY(f.messages().shown().isEmpty());
 }
 
 void TestListEditor::newWhilePendingAndDelete() {
@@ -133,18 +120,20 @@ void TestListEditor::newWhilePendingAndDelete() {
         const int before = DM_Elenco->Nrec();
         QTest::mouseClick(dialog().SBNew_Sessione, Qt::LeftButton);
         QTest::mouseClick(dialog().SBNew_Sessione, Qt::LeftButton);
-        QCOMPARE(m_messages->texts(), QStringList{kBusy});
+        QCOMPARE(f.messages().texts(), QStringList{kBusy});
         QVERIFY(dialog().DBEdit1->hasFocus());
         QCOMPARE(DM_Elenco->ADOQ_Esca.bufferedRowCount(), before + 1);
         QTest::mouseClick(dialog().SBCancel_Sessione, Qt::LeftButton);
         QCOMPARE(DM_Elenco->Nrec(), before);
-        m_messages->clear();
-        m_messages->answerNext(MessageAnswer::No);
+        f.messages().clear();
+        f.messages().answerNext(MessageAnswer::No);
         QTest::mouseClick(dialog().SBDel_Sessione, Qt::LeftButton);
         QCOMPARE(DM_Elenco->Nrec(), before);
+        f.messages().answerNext(MessageAnswer::Yes);
         QTest::mouseClick(dialog().SBDel_Sessione, Qt::LeftButton);
         QCOMPARE(DM_Elenco->Nrec(), before - 1);
         QCOMPARE(dialog().DBGrid1->model()->rowCount(), before - 1);
+        QCOMPARE(f.messages().texts(), QStringList({kDeleteConfirmation, kDeleteConfirmation}));
     });
 }
 
@@ -159,7 +148,7 @@ void TestListEditor::closingLeavesTheEditPending() {
     QCOMPARE(DM_Elenco->ADOQ_tipovento.state(), DataSetState::Edit);
     open(QStringLiteral("ELENCO VENTI"), 3, [this] {
         QTest::mouseClick(dialog().SBNew_Sessione, Qt::LeftButton);
-        QCOMPARE(m_messages->texts(), QStringList{kBusy});
+        QCOMPARE(f.messages().texts(), QStringList{kBusy});
         QTest::mouseClick(dialog().SBSave_Sessione, Qt::LeftButton);
     });
     QCOMPARE(DM_Elenco->ADOQ_tipovento.state(), DataSetState::Browse);
@@ -169,13 +158,20 @@ void TestListEditor::closingLeavesTheEditPending() {
 
 void TestListEditor::elementInUseCannotBeDeleted() {
     start();
-    Command c(QStringLiteral("c"), nullptr, &m_dir->connection());
+    Command c(QStringLiteral("c"), nullptr, &f.dir().connection());
     c.setSql(QStringLiteral("INSERT INTO TUscita (Nm_TipoUscita) VALUES (1)"));
     c.execute();
+    c.setSql(QStringLiteral("UPDATE TUscita SET Nm_TipoUscita = (SELECT Id_TipoSessione FROM "
+                            "TTipoSessione ORDER BY Ds_TipoSessione COLLATE NOCASE LIMIT 1)"));
+    c.execute();
+    f.messages().answerNext(MessageAnswer::Yes);
     open(QStringLiteral("ELENCO TIPO SESSIONE"), 9,
          [this] { QTest::mouseClick(dialog().SBDel_Sessione, Qt::LeftButton); });
-    QCOMPARE(m_messages->shown().size(), 2); // the question, then the refusal
-    QVERIFY(m_messages->shown().at(1).text.startsWith(QStringLiteral("Il database ha rifiutato")));
+    // The question, then the refusal in words the user can act on.
+    QCOMPARE(f.messages().texts(),
+             QStringList({kDeleteConfirmation, QStringLiteral("L'elemento è ancora usato in una "
+                                                              "o più uscite o prede: non può "
+                                                              "essere eliminato.")}));
     QCOMPARE(DM_Elenco->Nrec(), 6);
 }
 
@@ -184,14 +180,15 @@ void TestListEditor::conversionErrorOnSave() {
     // cannot be stored, and the editor says so in its own words.
     QByteArray ini = ShippedFiles::queryIni().toUtf8();
     ini.replace(
-        "ADOQ_Lago=SELECT Id_lago AS Id_lago, Ds_desc AS Ds_desc FROM TLago ORDER BY Id_lago",
+        "ADOQ_Lago=SELECT Id_lago AS Id_lago, Ds_desc AS Ds_desc FROM TLago ORDER BY Ds_desc "
+        "COLLATE NOCASE, Id_lago",
         "ADOQ_Lago=SELECT Id_uscita, Nm_temp AS Ds_desc FROM TUscita");
     start(ini);
     open(QStringLiteral("ELENCO LAGHI"), 1, [this] {
         QTest::mouseClick(dialog().SBNew_Sessione, Qt::LeftButton);
         QTest::keyClicks(dialog().DBEdit1, QStringLiteral("-"));
         QTest::keyClick(dialog().DBEdit1, Qt::Key_Return);
-        QCOMPARE(m_messages->texts(), QStringList{TFrmCambiaElenco::kConversionError});
+        QCOMPARE(f.messages().texts(), QStringList{TFrmCambiaElenco::kConversionError});
         QVERIFY(dialog().DBEdit1->hasFocus());
         QCOMPARE(DM_Elenco->ADOQ_Lago.state(), DataSetState::Insert);
         QCOMPARE(dialog().DBEdit1->text(), QStringLiteral("-"));

@@ -7,16 +7,19 @@
 #include "engine/Query.h"
 #include "lists/UDM_Elenco.h"
 #include "sessions/AnglersPanel.h"
+#include "sessions/SessionPanel.h"
 #include "sessions/UDM_Sessioni.h"
-#include "tests/support/ScriptedMessages.h"
-#include "tests/support/ScriptedModal.h"
-#include "tests/support/TestProgramDir.h"
+#include "tests/support/WindowFixture.h"
+#include "widgets/DBEdit.h"
 #include "widgets/DBLookupListBox.h"
 #include "widgets/ToolButton.h"
 
 #include <QApplication>
+#include <QGroupBox>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QTest>
+#include <QToolTip>
 
 class TestAnglers : public QObject {
     Q_OBJECT
@@ -27,12 +30,16 @@ private slots:
     void menuWithoutSelection_data();
     void menuWithoutSelection();
     void removingTwiceRunsTheCommandAgain();
-    void listButtonRenamesOnTheLeftAtOnce();
+    void rightClickActsOnTheAnglerPointedAt();
+    void newSessionAcceptsNoAnglers();
+    void longHintsAreWrapped();
+    void listButtonRenamesInBothListsAtOnce();
 
 private:
-    std::unique_ptr<TestProgramDir> m_dir;
-    std::unique_ptr<ScriptedMessages> m_messages;
-    std::unique_ptr<Program> m_program;
+    WindowFixture f;
+    int links() {
+        return f.stored(QStringLiteral("SELECT count(*) FROM TUscitaPescatore")).toInt();
+    }
     TAnglersPanel* panel() { return FrmUscita->AnglersPanel; }
     QStringList names(DBLookupListBox* box) {
         QStringList n;
@@ -47,26 +54,15 @@ private:
 };
 
 void TestAnglers::init() {
-    m_dir = std::make_unique<TestProgramDir>();
-    Command c(QStringLiteral("c"), nullptr, &m_dir->connection());
-    c.setSql(QStringLiteral("INSERT INTO TUscita (DataDa) VALUES ('2005-06-10');"));
-    c.execute();
-    c.setSql(QStringLiteral("INSERT INTO TPescatore (Ds_Pescatore) VALUES ('Luca'), ('Marco')"));
-    c.execute();
-    m_messages = std::make_unique<ScriptedMessages>();
-    m_program = std::make_unique<Program>();
-    m_program->create();
-    FrmStart->Timer2Timer();
-    for (int i = 0; i < 20 && FrmStart; ++i)
-        FrmStart->Timer1Timer();
-    QApplication::setActiveWindow(FrmUscita);
-    QVERIFY(QTest::qWaitForWindowActive(FrmUscita));
+    f.start([](WindowFixture& w) {
+        w.exec(QStringLiteral("INSERT INTO TUscita (DataDa) VALUES ('2005-06-10')"));
+        w.exec(QStringLiteral("INSERT INTO TPescatore (Ds_Pescatore) VALUES ('Luca'), ('Marco')"));
+    });
+    QVERIFY(f.showMainWindow());
 }
 
 void TestAnglers::cleanup() {
-    m_program.reset();
-    m_messages.reset();
-    m_dir.reset();
+    f.finish();
 }
 
 void TestAnglers::doubleClickAttachesAndDetaches() {
@@ -82,7 +78,7 @@ void TestAnglers::doubleClickAttachesAndDetaches() {
     doubleClick(panel()->DBLookupListBox2, 0);
     QCOMPARE(names(panel()->DBLookupListBox1), QStringList({"Luca", "Marco"}));
     QVERIFY(names(panel()->DBLookupListBox2).isEmpty());
-    QVERIFY(m_messages->shown().isEmpty());
+    QVERIFY(f.messages().shown().isEmpty());
     // By the popup menus too.
     QTest::mouseClick(
         panel()->DBLookupListBox1->viewport(), Qt::LeftButton, {},
@@ -101,30 +97,88 @@ void TestAnglers::menuWithoutSelection_data() {
 
 void TestAnglers::menuWithoutSelection() {
     QFETCH(bool, add);
+    doubleClick(panel()->DBLookupListBox1, 1); // Marco takes part
     DBLookupListBox* box = add ? panel()->DBLookupListBox1 : panel()->DBLookupListBox2;
-    QTest::mouseClick(box->viewport(), Qt::RightButton, {}, QPoint(5, 5));
-    QTRY_VERIFY((add ? panel()->PopupMenu1 : panel()->PopupMenu2)->isVisible());
-    (add ? panel()->PopupMenu1 : panel()->PopupMenu2)->hide();
+    // A right click below the last name highlights nothing.
+    QTest::mouseClick(box->viewport(), Qt::RightButton, {},
+                      QPoint(5, box->viewport()->height() - 3));
+    QMenu* menu = add ? panel()->PopupMenu1 : panel()->PopupMenu2;
+    QTRY_VERIFY(menu->isVisible());
+    menu->hide();
     (add ? panel()->Aggiungi1 : panel()->MenuItem1)->trigger();
-    QCOMPARE(m_messages->texts(), QStringList{add ? TAnglersPanel::kAddWithoutSelection
-                                                  : TAnglersPanel::kRemoveWithoutSelection});
-    QCOMPARE(m_messages->shown().front().kind, MessageKind::Error);
-    QCOMPARE(names(panel()->DBLookupListBox1), QStringList({"Luca", "Marco"}));
+    QCOMPARE(f.messages().texts(), QStringList{add ? TAnglersPanel::kAddWithoutSelection
+                                                   : TAnglersPanel::kRemoveWithoutSelection});
+    QCOMPARE(f.messages().shown().front().kind, MessageKind::Error);
+    // No command ran.
+    QCOMPARE(links(), 1);
+    QCOMPARE(names(panel()->DBLookupListBox1), QStringList({"Luca"}));
+    QCOMPARE(names(panel()->DBLookupListBox2), QStringList({"Marco"}));
 }
 
 void TestAnglers::removingTwiceRunsTheCommandAgain() {
     doubleClick(panel()->DBLookupListBox1, 0);
     doubleClick(panel()->DBLookupListBox2, 0);
     QVERIFY(names(panel()->DBLookupListBox2).isEmpty());
-    panel()->MenuItem1->trigger(); // the removed angler's key is still selected: no message
-    QVERIFY(m_messages->shown().isEmpty());
+    QCOMPARE(links(), 0);
+    // Luca is attached again behind the lists' back: a second "Togli" with his key still
+    // selected detaches him again, without a message.
+    f.exec(QStringLiteral("INSERT INTO TUscitaPescatore (Nm_uscita, Nm_Pescatore) VALUES (1, 1)"));
+    panel()->MenuItem1->trigger();
+    QVERIFY(f.messages().shown().isEmpty());
+    QCOMPARE(links(), 0);
     QCOMPARE(names(panel()->DBLookupListBox1), QStringList({"Luca", "Marco"}));
 }
 
-void TestAnglers::listButtonRenamesOnTheLeftAtOnce() {
+void TestAnglers::rightClickActsOnTheAnglerPointedAt() {
+    DBLookupListBox* left = panel()->DBLookupListBox1;
+    // Luca is highlighted, but the user right-clicks Marco.
+    QTest::mouseClick(left->viewport(), Qt::LeftButton, {},
+                      left->visualItemRect(left->item(0)).center());
+    QTest::mouseClick(left->viewport(), Qt::RightButton, {},
+                      left->visualItemRect(left->item(1)).center());
+    QTRY_VERIFY(panel()->PopupMenu1->isVisible());
+    QCOMPARE(left->currentItem()->text(), QStringLiteral("Marco"));
+    panel()->PopupMenu1->hide();
+    panel()->Aggiungi1->trigger();
+    QCOMPARE(names(panel()->DBLookupListBox2), QStringList({"Marco"}));
+}
+
+void TestAnglers::newSessionAcceptsNoAnglers() {
+    // A new session whose save failed is pending with its anglers group shown again.
+    QTest::mouseClick(FrmUscita->SessionPanel->SBNew_Sessione, Qt::LeftButton);
+    FrmUscita->SessionPanel->DataDa->setFocus();
+    QTest::keyClicks(FrmUscita->SessionPanel->DataDa, QStringLiteral("31/02/2005"));
+    QTest::mouseClick(FrmUscita->SessionPanel->SBSave_Sessione, Qt::LeftButton);
+    QCOMPARE(f.messages().texts().size(), 1); // the date-format warning
+    QVERIFY(FrmUscita->GroupBox4->isVisible());
+    QVERIFY(!panel()->Aggiungi1->isEnabled());
+    QVERIFY(!panel()->MenuItem1->isEnabled());
+    QCOMPARE(panel()->DBLookupListBox1->toolTip(), TAnglersPanel::kSessionNotSaved);
+    FrmUscita->SessionPanel->DataDa->selectAll();
+    QTest::keyClicks(FrmUscita->SessionPanel->DataDa, QStringLiteral("28/02/2005"));
+    doubleClick(panel()->DBLookupListBox1, 0);
+    QCOMPARE(links(), 0);
+    QCOMPARE(f.messages().texts().size(), 1);
+    // Once saved, anglers can be attached.
+    QTest::mouseClick(FrmUscita->SessionPanel->SBCancel_Sessione, Qt::LeftButton);
+    QVERIFY(panel()->Aggiungi1->isEnabled());
+    QVERIFY(panel()->DBLookupListBox1->toolTip().startsWith(QStringLiteral("Elenco dei carpisti")));
+}
+
+void TestAnglers::longHintsAreWrapped() {
+    for (DBLookupListBox* box : {panel()->DBLookupListBox1, panel()->DBLookupListBox2}) {
+        QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(box, &help);
+        // Shown as a paragraph, which the tip wraps, holding the hint's text.
+        QVERIFY(QToolTip::text().startsWith(QStringLiteral("<p>")));
+        QVERIFY(QToolTip::text().contains(box->toolTip().left(40).toHtmlEscaped()));
+        QToolTip::hideText();
+    }
+}
+
+void TestAnglers::listButtonRenamesInBothListsAtOnce() {
     doubleClick(panel()->DBLookupListBox1, 0); // Luca takes part
-    ScriptedModal modal;
-    modal.whileOpen = [](QDialog&) {
+    f.modal().whileOpen = [](QDialog&) {
         Query& anglers = DM_Elenco->ADOQ_Carpisti;
         for (anglers.first(); !anglers.eof(); anglers.next()) {
             anglers.edit();
@@ -135,10 +189,8 @@ void TestAnglers::listButtonRenamesOnTheLeftAtOnce() {
         return int(QDialog::Accepted);
     };
     QTest::mouseClick(panel()->SpeedButton2, Qt::LeftButton);
-    QCOMPARE(modal.captions, QStringList{QStringLiteral("ELENCO CARPISTI")});
+    QCOMPARE(f.modal().captions, QStringList{QStringLiteral("ELENCO CARPISTI")});
     QCOMPARE(names(panel()->DBLookupListBox1), QStringList({"Marco R."}));
-    QCOMPARE(names(panel()->DBLookupListBox2), QStringList({"Luca"})); // until the next refresh
-    FrmUscita->RefreshMainWindow();
     QCOMPARE(names(panel()->DBLookupListBox2), QStringList({"Luca R."}));
 }
 

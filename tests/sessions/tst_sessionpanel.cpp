@@ -11,14 +11,12 @@
 #include "lists/U_FRM_FrmCambiaElenco.h"
 #include "sessions/SessionPanel.h"
 #include "sessions/UDM_Sessioni.h"
-#include "tests/support/ScriptedMessages.h"
-#include "tests/support/ScriptedModal.h"
-#include "tests/support/Sql.h"
-#include "tests/support/TestProgramDir.h"
+#include "tests/support/WindowFixture.h"
 #include "widgets/DBComboBox.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DBMemo.h"
 #include "widgets/DBNavigator.h"
+#include "widgets/RecordToolBar.h"
 #include "widgets/ToolButton.h"
 
 #include <QApplication>
@@ -53,51 +51,30 @@ private slots:
     void listButtonsReopenTheirList();
 
 private:
-    std::unique_ptr<TestProgramDir> m_dir;
-    std::unique_ptr<ScriptedMessages> m_messages;
-    std::unique_ptr<Program> m_program;
+    WindowFixture f;
     TSessionPanel* panel() { return FrmUscita->SessionPanel; }
     void start(int sessions);
-    void exec(const QString& sql);
-    QVariant stored(const QString& sql);
+    QVariant stored(const QString& sql) { return f.stored(sql); }
     void type(QWidget* box, const QString& text);
     void click(ToolButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
     QString caption() const { return FrmUscita->GroupBox1->title(); }
 };
 
 void TestSessionPanel::cleanup() {
-    m_program.reset();
-    m_messages.reset();
-    m_dir.reset();
-}
-
-void TestSessionPanel::exec(const QString& sql) {
-    execSql(m_dir->connection(), sql);
-}
-
-QVariant TestSessionPanel::stored(const QString& sql) {
-    return firstValue(m_dir->connection(), sql);
+    f.finish();
 }
 
 void TestSessionPanel::start(int sessions) {
-    m_dir = std::make_unique<TestProgramDir>();
-    exec(QStringLiteral("INSERT INTO TLago (Ds_desc) VALUES ('Bolsena'), ('Garda')"));
-    for (int i = 1; i <= sessions; ++i)
-        exec(
-            QStringLiteral(
-                "INSERT INTO TUscita (DataDa, Nm_lago, Note) VALUES ('2005-%1-10', 1, 'uscita %2')")
-                .arg(i, 2, 10, QLatin1Char('0'))
-                .arg(i));
-    m_messages = std::make_unique<ScriptedMessages>();
-    m_program = std::make_unique<Program>();
-    m_program->create();
-    FrmStart->Timer2Timer();
-    for (int i = 0; i < 20; ++i)
-        FrmStart ? FrmStart->Timer1Timer() : void();
-    QVERIFY(FrmUscita->isVisible());
-    QApplication::setActiveWindow(FrmUscita);
-    QVERIFY(QTest::qWaitForWindowActive(FrmUscita));
-    QVERIFY(m_messages->shown().isEmpty());
+    f.start([sessions](WindowFixture& w) {
+        w.exec(QStringLiteral("INSERT INTO TLago (Ds_desc) VALUES ('Bolsena'), ('Garda')"));
+        for (int i = 1; i <= sessions; ++i)
+            w.exec(QStringLiteral("INSERT INTO TUscita (DataDa, Nm_lago, Note) VALUES "
+                                  "('2005-%1-10', 1, 'uscita %2')")
+                       .arg(i, 2, 10, QLatin1Char('0'))
+                       .arg(i));
+    });
+    QVERIFY(f.showMainWindow());
+    QVERIFY(f.messages().shown().isEmpty());
 }
 
 void TestSessionPanel::type(QWidget* box, const QString& text) {
@@ -160,9 +137,9 @@ void TestSessionPanel::newSaveAndTheSeason() {
 
     type(panel()->DataDa, QStringLiteral("21/06/2006"));
     type(panel()->Nm_temp, QStringLiteral("18,5"));
-    panel()->Nm_lago->setCurrentIndex(1);
+    panel()->Nm_lago->setCurrentIndex(2); // after the empty entry: Bolsena, Garda
     click(panel()->SBSave_Sessione);
-    QVERIFY(m_messages->shown().isEmpty());
+    QVERIFY(f.messages().shown().isEmpty());
     QCOMPARE(DM_Sessioni->ADOQ_Sessioni.state(), DataSetState::Browse);
     const int key = DM_Sessioni->CurrentSessionId();
     QCOMPARE(key, 3);
@@ -190,7 +167,7 @@ void TestSessionPanel::cancellingTheFirstNewSessionReturnsToEmpty() {
     QVERIFY(!panel()->DataDa->isEnabled());
     QVERIFY(FrmUscita->GroupBox2->isHidden());
     QCOMPARE(stored(QStringLiteral("SELECT count(*) FROM TUscita")).toInt(), 0);
-    QVERIFY(m_messages->shown().isEmpty());
+    QVERIFY(f.messages().shown().isEmpty());
 }
 
 void TestSessionPanel::saveWithABadDateKeepsEverything() {
@@ -199,18 +176,18 @@ void TestSessionPanel::saveWithABadDateKeepsEverything() {
     type(panel()->Note, QStringLiteral("notte di luna piena"));
     type(panel()->DataDa, QStringLiteral("31/02/2004"));
     click(panel()->SBSave_Sessione);
-    QCOMPARE(m_messages->texts(), QStringList{kFormat});
-    QCOMPARE(m_messages->shown().front().caption, QStringLiteral("Warning"));
+    QCOMPARE(f.messages().texts(), QStringList{kFormat});
+    QCOMPARE(f.messages().shown().front().caption, QStringLiteral("Warning"));
     // Nothing typed is lost, and the first session stays open to correction.
     QCOMPARE(DM_Sessioni->ADOQ_Sessioni.state(), DataSetState::Insert);
     QCOMPARE(panel()->DataDa->text(), QStringLiteral("31/02/2004"));
     QCOMPARE(panel()->Note->toPlainText(), QStringLiteral("notte di luna piena"));
     QVERIFY(panel()->DataDa->isEnabled());
     QVERIFY(panel()->Note->isEnabled());
-    m_messages->clear();
+    f.messages().clear();
     type(panel()->DataDa, QStringLiteral("29/02/2004"));
     click(panel()->SBSave_Sessione);
-    QVERIFY(m_messages->shown().isEmpty());
+    QVERIFY(f.messages().shown().isEmpty());
     QCOMPARE(caption(), QStringLiteral("SESSIONI (1 di 1)") + kTrailing);
     QCOMPARE(
         stored(QStringLiteral("SELECT DataDa || ' ' || Nm_Stagione || ' ' || Note FROM TUscita"))
@@ -223,35 +200,37 @@ void TestSessionPanel::seasonWarningAndSaveInTheEmptyLook() {
     // A one-digit day cannot be read for the season: warned, season kept, saved anyway.
     type(panel()->DataDa, QStringLiteral("5/09/2005"));
     click(panel()->SBSave_Sessione);
-    QCOMPARE(m_messages->texts(), QStringList{TSessionPanel::kSeasonWarning});
+    QCOMPARE(f.messages().texts(), QStringList{TSessionPanel::kSeasonWarning});
     QCOMPARE(stored(QStringLiteral("SELECT DataDa FROM TUscita")).toString(),
              QStringLiteral("2005-09-05"));
     QVERIFY(stored(QStringLiteral("SELECT Nm_Stagione FROM TUscita")).isNull());
     // A month of 13: no season warning, the date-format warning from the save.
-    m_messages->clear();
+    f.messages().clear();
     type(panel()->DataDa, QStringLiteral("05/13/2005"));
     click(panel()->SBSave_Sessione);
-    QCOMPARE(m_messages->texts(), QStringList{kFormat});
+    QCOMPARE(f.messages().texts(), QStringList{kFormat});
     click(panel()->SBCancel_Sessione);
     QCOMPARE(panel()->DataDa->text(), QStringLiteral("05/09/2005"));
     // Delete the only session, then Save in the Empty look: only the season warning.
-    m_messages->clear();
+    f.messages().clear();
+    f.messages().answerNext(MessageAnswer::Yes);
     click(panel()->SBDel_Sessione);
     QCOMPARE(caption(), QStringLiteral("SESSIONI (0 di 0)") + kTrailing);
-    m_messages->clear();
+    f.messages().clear();
     click(panel()->SBSave_Sessione);
-    QCOMPARE(m_messages->texts(), QStringList{TSessionPanel::kSeasonWarning});
+    QCOMPARE(f.messages().texts(), QStringList{TSessionPanel::kSeasonWarning});
     QCOMPARE(caption(), QStringLiteral("SESSIONI (0 di 0)") + kTrailing);
 }
 
 void TestSessionPanel::deleteAsksThenRemoves() {
     start(3);
-    m_messages->answerNext(MessageAnswer::No);
+    f.messages().answerNext(MessageAnswer::No);
     click(panel()->SBDel_Sessione);
     QCOMPARE(caption(), QStringLiteral("SESSIONI (1 di 3)") + kTrailing);
+    f.messages().answerNext(MessageAnswer::Yes);
     click(panel()->SBDel_Sessione);
-    QCOMPARE(m_messages->texts().size(), 2);
-    QCOMPARE(m_messages->shown().back().caption, QStringLiteral("Confirm"));
+    QCOMPARE(f.messages().texts().size(), 2);
+    QCOMPARE(f.messages().shown().back().caption, QStringLiteral("Confirm"));
     QCOMPARE(caption(), QStringLiteral("SESSIONI (1 di 2)") + kTrailing);
     QCOMPARE(panel()->Note->toPlainText(), QStringLiteral("uscita 2"));
 }
@@ -262,7 +241,7 @@ void TestSessionPanel::navigationStoresPendingEdits() {
     type(panel()->Note, QStringLiteral("cambiata"));
     QTest::mouseClick(panel()->DBN_Sessioni->button(DBNavigator::Next), Qt::LeftButton);
     QCOMPARE(caption(), QStringLiteral("SESSIONI (2 di 2)") + kTrailing);
-    QVERIFY(m_messages->shown().isEmpty());
+    QVERIFY(f.messages().shown().isEmpty());
     QCOMPARE(
         stored(QStringLiteral("SELECT DataDa || ' ' || Nm_Stagione || ' ' || Note FROM TUscita "
                               "WHERE Id_uscita = 1"))
@@ -272,16 +251,16 @@ void TestSessionPanel::navigationStoresPendingEdits() {
     type(panel()->Nm_temp, QStringLiteral("-"));
     QTest::mouseClick(panel()->DBN_Sessioni->button(DBNavigator::First), Qt::LeftButton);
     QCOMPARE(DM_Sessioni->SessionRecNo(), 2);
-    QCOMPARE(m_messages->shown().size(), 1);
+    QCOMPARE(f.messages().shown().size(), 1);
     QVERIFY(
-        m_messages->shown().front().text.contains(QStringLiteral("'-' non è un numero valido")));
+        f.messages().shown().front().text.contains(QStringLiteral("'-' non è un numero valido")));
 }
 
 void TestSessionPanel::busyNew() {
     start(1);
     type(panel()->Note, QStringLiteral("x"));
     click(panel()->SBNew_Sessione);
-    QCOMPARE(m_messages->texts(), QStringList{kBusy});
+    QCOMPARE(f.messages().texts(), QStringList{kBusy});
     QCOMPARE(DM_Sessioni->ADOQ_Sessioni.state(), DataSetState::Edit);
     click(panel()->SBCancel_Sessione);
     QCOMPARE(DM_Sessioni->ADOQ_Sessioni.state(), DataSetState::Browse);
@@ -290,24 +269,38 @@ void TestSessionPanel::busyNew() {
 
 void TestSessionPanel::listButtonsReopenTheirList() {
     start(1);
-    ScriptedModal modal;
-    modal.whileOpen = [](QDialog&) {
-        // The user renames the lake in the list editor and saves it.
-        Query& lakes = DM_Elenco->ADOQ_Lago;
-        lakes.first();
-        lakes.edit();
-        lakes.setText(QStringLiteral("Ds_desc"), QStringLiteral("Lago di Bolsena"));
-        lakes.post();
-        return int(QDialog::Accepted);
+    f.exec(QStringLiteral("UPDATE TUscita SET Nm_TipoUscita = 1"));
+    // The user renames the first element of the list being edited and saves it.
+    auto rename = [](const QString& field, const QString& name) {
+        return [field, name](QDialog&) {
+            Query& list = *DM_Elenco->DS_Elenco.dataSet();
+            list.first();
+            list.edit();
+            list.setText(field, name);
+            list.post();
+            return int(QDialog::Accepted);
+        };
     };
+    f.modal().whileOpen = rename(QStringLiteral("Ds_desc"), QStringLiteral("Lago di Bolsena"));
     click(panel()->SpeedButton1);
-    QCOMPARE(modal.captions, QStringList{QStringLiteral("ELENCO LAGHI")});
+    QCOMPARE(f.modal().captions, QStringList{QStringLiteral("ELENCO LAGHI")});
     QCOMPARE(panel()->Nm_lago->currentText(), QStringLiteral("Lago di Bolsena"));
     QCOMPARE(FrmCambiaElenco->ListDataSetName, QStringLiteral("ADOQ_Lago"));
-    modal.whileOpen = nullptr;
+    // The session type the session has is the one renamed: the drop-down shows the new name
+    // without moving to another session.
+    const QString firstType = stored(QStringLiteral("SELECT Ds_TipoSessione FROM TTipoSessione "
+                                                    "ORDER BY Ds_TipoSessione COLLATE NOCASE"))
+                                  .toString();
+    f.exec(QStringLiteral("UPDATE TUscita SET Nm_TipoUscita = (SELECT Id_TipoSessione FROM "
+                          "TTipoSessione WHERE Ds_TipoSessione = '%1')")
+               .arg(firstType));
+    QTest::mouseClick(panel()->DBN_Sessioni->button(DBNavigator::First), Qt::LeftButton);
+    DM_Sessioni->ADOQ_Sessioni.requery();
+    f.modal().whileOpen = rename(QStringLiteral("Ds_TipoSessione"), QStringLiteral("Maratona"));
     click(panel()->SpeedButton9);
-    QCOMPARE(modal.captions.last(), QStringLiteral("ELENCO TIPO SESSIONE"));
+    QCOMPARE(f.modal().captions.last(), QStringLiteral("ELENCO TIPO SESSIONE"));
     QCOMPARE(FrmCambiaElenco->ListDataSetName, QStringLiteral("ADOQ_TipoSessione"));
+    QCOMPARE(panel()->DS_tipouscita->currentText(), QStringLiteral("Maratona"));
     QCOMPARE(panel()->SpeedButton1->toolTip(), QStringLiteral("Modifica l'elenco dei laghi"));
     QCOMPARE(panel()->SpeedButton9->toolTip(), QStringLiteral("Modifica l'elenco dei laghi"));
 }

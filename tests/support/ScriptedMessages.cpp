@@ -1,7 +1,5 @@
 #include "tests/support/ScriptedMessages.h"
 
-#include <QStringList>
-
 ScriptedMessages::ScriptedMessages() : m_previous(installMessageSeam(this)) {}
 
 ScriptedMessages::~ScriptedMessages() {
@@ -14,12 +12,42 @@ MessageAnswer ScriptedMessages::show(const MessageRequest& request) {
         onShow(request);
     if (!m_answers.isEmpty())
         return m_answers.takeFirst();
-    return request.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    switch (request.buttons) {
+    case MessageButtons::YesNo:
+        m_unscripted << request.text;
+        return MessageAnswer::No;
+    case MessageButtons::OkCancel:
+        m_unscripted << request.text;
+        return MessageAnswer::Cancel;
+    default:
+        return MessageAnswer::Ok;
+    }
+}
+
+const QList<MessageRequest>& ScriptedMessages::shown() const {
+    m_examined = m_shown.size();
+    return m_shown;
 }
 
 QStringList ScriptedMessages::texts() const {
     QStringList t;
-    for (const MessageRequest& r : m_shown)
+    for (const MessageRequest& r : shown())
         t << r.text;
     return t;
+}
+
+void ScriptedMessages::clear() {
+    m_shown.clear();
+    m_unscripted.clear();
+    m_examined = 0;
+}
+
+QStringList ScriptedMessages::unexpected() const {
+    QStringList u;
+    for (qsizetype i = m_examined; i < m_shown.size(); ++i)
+        u << QStringLiteral("box not looked at: ") + m_shown[i].text;
+    if (m_examined < m_shown.size())
+        for (const QString& q : m_unscripted)
+            u << QStringLiteral("question with no scripted answer: ") + q;
+    return u;
 }

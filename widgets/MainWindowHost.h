@@ -11,6 +11,8 @@ public:
     virtual void RefreshMainWindow() = 0;
     virtual void HandleOperationResult(int result) = 0;
     virtual QString sessionDataSetName() const = 0;
-    // GroupBox2, GroupBox3, GroupBox4 and the groundbait tool bar.
+    // The groundbait, catch and anglers groups.
+    virtual void setDetailGroupsVisible(bool visible) = 0;
+    // The same groups and the groundbait tool bar.
     virtual void setDetailRegionsVisible(bool visible) = 0;
 };

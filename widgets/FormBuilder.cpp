@@ -1,0 +1,114 @@
+#include "widgets/FormBuilder.h"
+
+#include "widgets/ButtonPictures.h"
+#include "widgets/DBComboBox.h"
+#include "widgets/DBEdit.h"
+#include "widgets/DBMemo.h"
+#include "widgets/ToolButton.h"
+
+#include <QLabel>
+
+namespace {
+
+template <class Control> Control* dataControl(QWidget* parent, const QFont& font) {
+    auto* c = new Control(parent);
+    c->setFont(font);
+    QPalette p = c->palette();
+    p.setColor(QPalette::Active, QPalette::Text, Qt::black);
+    p.setColor(QPalette::Inactive, QPalette::Text, Qt::black);
+    c->setPalette(p);
+    return c;
+}
+
+} // namespace
+
+FormBuilder::FormBuilder(QWidget* parent, const QFont& dataFont)
+    : m_parent(parent), m_dataFont(dataFont) {}
+
+QLabel* FormBuilder::label(const FormLabel& spec) {
+    if (spec.text.isEmpty())
+        return nullptr;
+    auto* l = new QLabel(spec.text, m_parent);
+    l->adjustSize();
+    l->move(spec.alignRight ? spec.left - l->width() : spec.left, spec.top);
+    return l;
+}
+
+QWidget* FormBuilder::add(const FormField& spec) {
+    label(spec.label);
+    QWidget* w = nullptr;
+    switch (spec.kind) {
+    case FormControl::Edit: {
+        auto* edit = dataControl<DBEdit>(m_parent, m_dataFont);
+        edit->setTypingLimit(spec.limit);
+        w = edit;
+        break;
+    }
+    case FormControl::Memo:
+        w = dataControl<DBMemo>(m_parent, m_dataFont);
+        break;
+    case FormControl::FixedList:
+    case FormControl::Lookup: {
+        QComboBox* box = spec.kind == FormControl::Lookup
+                             ? dataControl<DBLookupComboBox>(m_parent, m_dataFont)
+                             : dataControl<DBComboBox>(m_parent, m_dataFont);
+        if (spec.limit > 0)
+            box->setMaxVisibleItems(spec.limit);
+        w = box;
+        break;
+    }
+    case FormControl::ListButton: {
+        auto* b = new ToolButton(m_parent);
+        b->setPicture(ButtonPictures::Kind::EditList,
+                      qMin(spec.rect.width(), spec.rect.height()) - 4);
+        w = b;
+        break;
+    }
+    }
+    w->setObjectName(QLatin1String(spec.name));
+    w->setGeometry(spec.rect);
+    if (!spec.hint.isEmpty())
+        w->setToolTip(spec.hint);
+    label(spec.unit);
+    m_built.push_back({w, spec.name, spec.field});
+    return w;
+}
+
+void FormBuilder::add(const std::vector<FormField>& fields) {
+    for (const FormField& f : fields)
+        add(f);
+}
+
+QWidget* FormBuilder::find(const char* name) const {
+    for (const Built& b : m_built)
+        if (qstrcmp(b.name, name) == 0)
+            return b.widget;
+    return nullptr;
+}
+
+void FormBuilder::bind(DataSource* source) const {
+    for (const Built& b : m_built) {
+        if (!b.field)
+            continue;
+        const QString field = QLatin1String(b.field);
+        if (auto* edit = qobject_cast<DBEdit*>(b.widget)) {
+            edit->setDataSource(source);
+            edit->setDataField(field);
+        } else if (auto* memo = qobject_cast<DBMemo*>(b.widget)) {
+            memo->setDataSource(source);
+            memo->setDataField(field);
+        } else if (auto* box = qobject_cast<DBComboBox*>(b.widget)) {
+            box->setDataSource(source);
+            box->setDataField(field);
+        }
+    }
+}
+
+void FormBuilder::bindLookup(const char* name, DataSource* list, const QString& keyField,
+                             const QString& shownField) const {
+    if (auto* box = control<DBLookupComboBox>(name)) {
+        box->setListSource(list);
+        box->setKeyField(keyField);
+        box->setListField(shownField);
+    }
+}

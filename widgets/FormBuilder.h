@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <vector>
+
+class DataSource;
+class QLabel;
+class QWidget;
+
+// The kinds of control a record panel is made of.
+enum class FormControl { Edit, Memo, FixedList, Lookup, ListButton };
+
+// A label beside a control: its text and its top-left corner, or its top-right corner when
+// it is right-aligned against the control.
+struct FormLabel {
+    QString text = {};
+    int left = 0;
+    int top = 0;
+    bool alignRight = false;
+};
+
+// One control of a panel: its component name, kind, rectangle, the field it shows (none
+// for a button), its limit (typed characters of an edit box, rows a drop-down shows), its
+// hint, the label before it and the unit after it.
+struct FormField {
+    const char* name;
+    FormControl kind;
+    QRect rect;
+    const char* field = nullptr;
+    int limit = 0;
+    QString hint = {};
+    FormLabel label = {};
+    FormLabel unit = {};
+};
+
+// Builds a panel's labels and controls from a table, in the table's order (which is the
+// tab order), and binds the data controls to their fields. Labels take the parent's font;
+// data controls the given font with black text.
+class FormBuilder {
+public:
+    FormBuilder(QWidget* parent, const QFont& dataFont);
+
+    QWidget* add(const FormField& field);
+    void add(const std::vector<FormField>& fields);
+
+    // The control named so (exactly), of the expected kind; null when there is none.
+    template <class Control> Control* control(const char* name) const {
+        return qobject_cast<Control*>(find(name));
+    }
+    // Binds every data control built so far to its field of `source`.
+    void bind(DataSource* source) const;
+    // A lookup drop-down's list: the list's data source, key field and shown field.
+    void bindLookup(const char* name, DataSource* list, const QString& keyField,
+                    const QString& shownField) const;
+
+private:
+    QWidget* find(const char* name) const;
+    QLabel* label(const FormLabel& label);
+
+    struct Built {
+        QWidget* widget;
+        const char* name;
+        const char* field;
+    };
+    QWidget* m_parent;
+    QFont m_dataFont;
+    std::vector<Built> m_built;
+};

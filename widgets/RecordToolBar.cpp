@@ -1,0 +1,68 @@
+#include "widgets/RecordToolBar.h"
+
+#include "data/U_DBUtils.h"
+#include "widgets/ButtonPictures.h"
+#include "widgets/DBNavigator.h"
+#include "widgets/ToolButton.h"
+
+namespace {
+
+ButtonPictures::Kind pictureOf(int operation) {
+    switch (operation) {
+    case opNew:
+        return ButtonPictures::Kind::New;
+    case opCancel:
+        return ButtonPictures::Kind::Cancel;
+    case opSave:
+        return ButtonPictures::Kind::Save;
+    default:
+        return ButtonPictures::Kind::Delete;
+    }
+}
+
+} // namespace
+
+RecordToolBar::RecordToolBar(QWidget* parent, const RecordToolBarLayout& layout) : QFrame(parent) {
+    setObjectName(QLatin1String(layout.name));
+    setGeometry(layout.rect);
+    setStyleSheet(QStringLiteral("QFrame#%1 { border-left: 1px solid palette(mid); "
+                                 "border-right: 1px solid palette(mid); }")
+                      .arg(QLatin1String(layout.name)));
+    const int top = (layout.rect.height() - layout.buttonHeight) / 2;
+    int left = 1;
+    if (layout.navigatorName) {
+        m_navigator = new DBNavigator(this);
+        m_navigator->setObjectName(QLatin1String(layout.navigatorName));
+        m_navigator->setGeometry(left, top, layout.navigatorWidth, layout.buttonHeight);
+        left += layout.navigatorWidth;
+    }
+    if (layout.firstButtonLeft >= 0)
+        left = layout.firstButtonLeft;
+    for (const RecordButtonSpec& spec : layout.buttons) {
+        auto* b = new ToolButton(this);
+        b->setObjectName(QLatin1String(spec.name));
+        b->setGeometry(left, top, spec.width, layout.buttonHeight);
+        b->setPicture(pictureOf(spec.operation), layout.pictureSize);
+        b->setHint(spec.hint);
+        left += spec.width + layout.spacing;
+        const int operation = spec.operation;
+        connect(b, &QToolButton::clicked, this,
+                [this, operation] { emit operationRequested(operation); });
+        m_buttons.emplace_back(operation, b);
+    }
+}
+
+ToolButton* RecordToolBar::button(int operation) const {
+    for (const auto& [op, b] : m_buttons)
+        if (op == operation)
+            return b;
+    return nullptr;
+}
+
+void RecordToolBar::setNavigation(bool on) {
+    if (m_navigator)
+        m_navigator->setEnabled(on);
+    for (int op : {opNew, opDelete})
+        if (ToolButton* b = button(op))
+            b->setEnabled(on);
+}
