@@ -15,10 +15,16 @@ const QString TDM_Conn::kConnectionFailed = QStringLiteral(
 
 TDM_Conn::TDM_Conn() : ComponentOwner(QStringLiteral("DM_Conn")) {}
 
+const QString TDM_Conn::kReadOnly =
+    QStringLiteral("L'archivio è in sola lettura: le modifiche non potranno essere salvate.");
+
 void TDM_Conn::DataModuleCreate() {
     try {
         ADOConnection1.open(kConnectionString, ProgramDir());
     } catch (const EngineError&) {
         showError(kConnectionFailed);
+        return;
     }
+    if (ADOConnection1.isReadOnly())
+        showWarning(kReadOnly);
 }

@@ -8,9 +8,11 @@ class TDM_Conn : public ComponentOwner {
 public:
     static const QString kConnectionString;
     static const QString kConnectionFailed;
+    static const QString kReadOnly;
 
     TDM_Conn();
-    // Opens the connection; any failure is told to the user and leaves it closed.
+    // Opens the connection; any failure is told to the user and leaves it closed. A logbook
+    // that cannot be written is opened for reading, after a warning.
     void DataModuleCreate();
 
     Connection ADOConnection1;

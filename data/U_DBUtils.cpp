@@ -63,7 +63,11 @@ int OperationOnComponent(ComponentOwner& module, int code, const QString& name) 
 
 void ExecuteCommand(int number, const QString& section, const CommPar& params, Command& command) {
     const QString key = command.componentName() + QString::number(number);
-    command.setSql(ReadQueryText(section, key));
+    const QString sql = ReadQueryText(section, key);
+    // The missing text has been reported; there is nothing to run.
+    if (IsMissingQueryText(sql))
+        return;
+    command.setSql(sql);
     command.setParams(params);
     command.execute();
 }

@@ -33,6 +33,10 @@ void SetProgramDirForTests(const QString& dir) {
     g_programDirForTests = dir;
 }
 
+bool IsMissingQueryText(const QString& text) {
+    return text == kMissing;
+}
+
 QString ReadQueryText(const QString& section, const QString& key) {
     const QString value = PrivateProfile::readString(ProgramDir() + QStringLiteral("qry.ini"),
                                                      section, key, kMissing);

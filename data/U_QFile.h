@@ -17,6 +17,8 @@ QString ProgramDir();
 void SetProgramDirForTests(const QString& dir);
 
 // The value of the key in qry.ini, or "0" after telling the user it could not be found.
+// Whether a text ReadQueryText returned stands for a key it did not find.
+bool IsMissingQueryText(const QString& text);
 QString ReadQueryText(const QString& section, const QString& key);
 // Loads, binds and opens every query of the module, in component order. An error while
 // opening leaves that query closed and is not reported; a binding error reaches the caller.

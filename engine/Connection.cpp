@@ -52,11 +52,19 @@ void Connection::openFile(const QString& path) {
         Statement probe(handle, QStringLiteral("SELECT count(*) FROM sqlite_master"));
         probe.step();
     }
-    if (sqlite3_db_readonly(raw, "main") == 1)
-        throw EngineError(
-            QStringLiteral("Il file del database '%1' è di sola lettura: impossibile aprirlo "
-                           "in scrittura.")
-                .arg(path));
+    // SQLite takes any file it can read, an empty one included, as a database: a file that
+    // does not hold the logbook's tables is refused here like a missing one.
+    {
+        Statement tables(handle, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = "
+                                                "'table' AND name IN ('TUscita', 'TPreda', "
+                                                "'TPastura', 'TLago')"));
+        tables.step();
+        if (sqlite3_column_int(tables.get(), 0) != 4)
+            throw EngineError(
+                QStringLiteral("Il file '%1' non contiene l'archivio delle uscite.").arg(path));
+    }
+    // A file that cannot be written (a copy on a read-only medium) is opened for reading.
+    m_readOnly = sqlite3_db_readonly(raw, "main") == 1;
     {
         Statement fk(handle, QStringLiteral("PRAGMA foreign_keys = ON"));
         fk.step();
@@ -66,4 +74,5 @@ void Connection::openFile(const QString& path) {
 
 void Connection::close() {
     m_handle.reset();
+    m_readOnly = false;
 }

@@ -7,8 +7,9 @@ struct sqlite3;
 class SqliteHandle;
 
 // The single database connection of the program. It opens an existing database file
-// read-write and never creates one: a missing, unreadable, read-only or foreign file is
-// an EngineError the caller can catch. Queries and commands share it.
+// read-write (read-only when the file cannot be written) and never creates one: a missing,
+// unreadable or foreign file, or one without the logbook's tables, is an EngineError the
+// caller can catch. Queries and commands share it.
 class Connection {
 public:
     Connection();
@@ -22,6 +23,8 @@ public:
     void openFile(const QString& path);
     void close();
     bool isOpen() const { return m_handle != nullptr; }
+    // Open on a file that cannot be written: every save fails with an Italian message.
+    bool isReadOnly() const { return m_readOnly; }
 
     // "Data Source" of a connection string, blanks trimmed; empty when there is none.
     static QString dataSourceOf(const QString& connectionString);
@@ -31,4 +34,5 @@ public:
 
 private:
     std::shared_ptr<SqliteHandle> m_handle;
+    bool m_readOnly = false;
 };

@@ -6,6 +6,7 @@
 
 extern "C" {
 #include <jpeglib.h>
+#include <jerror.h>
 }
 
 namespace {
@@ -25,10 +26,21 @@ struct ErrorManager {
     std::longjmp(err->jump, 1);
 }
 
-// libjpeg's default prints warnings and goes on with grey filler; a damaged picture is refused.
+// libjpeg's default prints warnings and goes on with grey filler; a damaged picture (data
+// ending early, corrupt entropy-coded data) is refused. A file that is only untidy, such as
+// the stray bytes before a marker many cameras write, is shown.
 void message(j_common_ptr cinfo, int level) {
-    if (level < 0)
+    if (level >= 0)
+        return;
+    switch (cinfo->err->msg_code) {
+    case JWRN_EXTRANEOUS_DATA:
+    case JWRN_JFIF_MAJOR:
+    case JWRN_ADOBE_XFORM:
+    case JWRN_BOGUS_ICC:
+        return;
+    default:
         fail(cinfo);
+    }
 }
 
 int reductionFor(unsigned width, unsigned height, QSize fitInto) {

@@ -44,10 +44,32 @@ QSize announcedBitmapSize(const QByteArray& bytes) {
                  int(std::clamp<qint64>(height < 0 ? -height : height, 0, INT_MAX)));
 }
 
+// Whether an uncompressed bitmap's pixel rows, as its header announces them, fit in the file.
+// Compressed bitmaps (run-length) cannot be measured before they are read.
+bool bitmapRowsFit(const QByteArray& bytes, QSize announced) {
+    if (bytes.size() < 30)
+        return false;
+    const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
+    const quint32 offset = qFromLittleEndian<quint32>(p + 10);
+    const quint32 headerSize = qFromLittleEndian<quint32>(p + 14);
+    const int bits =
+        headerSize == 12 ? qFromLittleEndian<quint16>(p + 24) : qFromLittleEndian<quint16>(p + 28);
+    const quint32 compression =
+        (headerSize >= 40 && bytes.size() >= 34) ? qFromLittleEndian<quint32>(p + 30) : 0;
+    if (compression != 0 && compression != 3) // BI_RGB and BI_BITFIELDS only
+        return true;
+    const qint64 rowBytes = (qint64(announced.width()) * bits + 31) / 32 * 4;
+    return qint64(offset) + rowBytes * announced.height() <= bytes.size();
+}
+
 QImage decodeBitmap(const QByteArray& bytes, const QString& name) {
     const QSize announced = announcedBitmapSize(bytes);
     if (qint64(announced.width()) * announced.height() > MaxPixels)
         throw tooLarge(name, announced.width(), announced.height());
+    // Checked before anything is allocated: a header announcing more rows than the file holds
+    // is a damaged (or cut off) bitmap, not a picture with black rows.
+    if (announced.isValid() && !bitmapRowsFit(bytes, announced))
+        throw damaged(name, "bitmap");
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);

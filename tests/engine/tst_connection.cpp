@@ -2,12 +2,14 @@
 // wrong file an error the caller can catch.
 #include "engine/Command.h"
 #include "engine/Connection.h"
+#include "engine/DatabaseFile.h"
 #include "engine/EngineError.h"
 #include "engine/Query.h"
 #include "tests/support/TestProgramDir.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTest>
 
@@ -18,7 +20,7 @@ private slots:
     void opensTheProgramDirectoryFile();
     void failures_data();
     void failures();
-    void readOnlyFileIsRefused();
+    void readOnlyFileOpensForReading();
     void foreignKeysAreOn();
 };
 
@@ -53,6 +55,10 @@ void TestConnection::failures_data() {
     QTest::newRow("jet file") << jet << false << "non è un database valido";
     QTest::newRow("garbage") << QByteArray(4096, 'x') << false << "non è un database valido";
     QTest::newRow("empty-named directory") << QByteArray() << true << "non è un file";
+    QTest::newRow("another database")
+        << QByteArray() << false << "non contiene l'archivio delle uscite";
+    QTest::newRow("empty file") << QByteArray("") << false
+                                << "non contiene l'archivio delle uscite";
 }
 
 void TestConnection::failures() {
@@ -60,9 +66,12 @@ void TestConnection::failures() {
     QFETCH(bool, asDirectory);
     QFETCH(QString, expected);
     TestProgramDir dir(TestProgramDir::Nothing);
+    const QString row = QString::fromLatin1(QTest::currentDataTag());
     if (asDirectory) {
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("DATA2.MDB")));
-    } else if (!content.isEmpty()) {
+    } else if (row == QLatin1String("another database")) {
+        createDatabaseFile(dir.databasePath(), {QStringLiteral("CREATE TABLE T (x)")});
+    } else if (!content.isNull()) {
         QFile f(dir.databasePath());
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(content);
@@ -75,12 +84,14 @@ void TestConnection::failures() {
         QVERIFY2(e.message().contains(expected), qPrintable(e.message()));
     }
     QVERIFY(!c.isOpen());
-    // Nothing was created in place of a missing file.
-    if (content.isEmpty() && !asDirectory)
+    // Nothing was created in place of a missing file, nor written into a foreign one.
+    if (content.isNull() && !asDirectory && row == QLatin1String("missing"))
         QVERIFY(!QFile::exists(dir.databasePath()));
+    if (row == QLatin1String("empty file"))
+        QCOMPARE(QFileInfo(dir.databasePath()).size(), 0);
 }
 
-void TestConnection::readOnlyFileIsRefused() {
+void TestConnection::readOnlyFileOpensForReading() {
     TestProgramDir dir(TestProgramDir::DatabaseOnly);
     // Permission bits do not stop root; an immutable file does.
     const bool root =
@@ -95,15 +106,30 @@ void TestConnection::readOnlyFileIsRefused() {
     }
     Connection c;
     QString message;
+    int sessions = -1;
     try {
         c.openFile(dir.databasePath());
+        Query q(QStringLiteral("q"), nullptr, &c);
+        q.setSql(QStringLiteral("SELECT Id_uscita, Note FROM TUscita"));
+        q.open();
+        sessions = q.recordCount();
+        q.insert();
+        q.setText(QStringLiteral("Note"), QStringLiteral("prova"));
+        try {
+            q.post();
+        } catch (const EngineError& e) {
+            message = e.message();
+        }
+        QCOMPARE(q.state(), DataSetState::Insert); // what was typed is still there
     } catch (const EngineError& e) {
-        message = e.message();
+        message = QStringLiteral("not opened: ") + e.message();
     }
     if (root)
         QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), dir.databasePath()});
-    QVERIFY2(message.contains(QStringLiteral("sola lettura")), qPrintable(message));
-    QVERIFY(!c.isOpen());
+    QCOMPARE(sessions, 0);
+    QVERIFY(c.isReadOnly());
+    QCOMPARE(message, QStringLiteral("L'archivio è in sola lettura: le modifiche non possono "
+                                     "essere salvate."));
 }
 
 void TestConnection::foreignKeysAreOn() {

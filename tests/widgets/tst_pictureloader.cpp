@@ -46,6 +46,10 @@ void TestPictureLoader::loads_data() {
     QTest::newRow("jpeg") << "carpa.jpeg" << TestPictures::jpeg(size);
     QTest::newRow("upper-case JPG") << "CARPA.JPG" << TestPictures::jpeg(size);
     QTest::newRow("upper-case BMP") << "CARPA.BMP" << TestPictures::bitmap(size);
+    // Untidy but whole: stray bytes before the end marker, as many cameras write.
+    const QByteArray jpg = TestPictures::jpeg(size);
+    QTest::newRow("extraneous bytes before a marker")
+        << "camera.jpg" << (jpg.left(jpg.size() - 2) + QByteArray("\0\0junk", 6) + jpg.right(2));
 }
 
 void TestPictureLoader::loads() {
@@ -78,6 +82,12 @@ void TestPictureLoader::refuses_data() {
     QTest::newRow("missing file") << "nowhere.jpg" << QByteArray() << QStringLiteral("non esiste.");
     QTest::newRow("absurd jpeg size") << "g.jpg" << TestPictures::withJpegSize(jpg, 65000, 65000)
                                       << QStringLiteral("è troppo grande (65000 x 65000 pixel)");
+    QTest::newRow("bitmap cut off in its rows")
+        << "i.bmp" << bmp.left(bmp.size() * 2 / 3)
+        << QStringLiteral("è danneggiato o non è un'immagine bitmap valida.");
+    QTest::newRow("small bitmap announcing 12000 x 12000")
+        << "j.bmp" << TestPictures::withBitmapSize(TestPictures::bitmap(QSize(5, 5)), 12000, 12000)
+        << QStringLiteral("è danneggiato o non è un'immagine bitmap valida.");
     QTest::newRow("absurd bitmap size")
         << "h.bmp" << TestPictures::withBitmapSize(bmp, 100000, 100000)
         << QStringLiteral("è troppo grande (100000 x 100000 pixel)");
