@@ -39,6 +39,8 @@ private slots:
     void countsAndPositions();
     void moveStopsWhenPostFails();
     void insertReadsKeyBackAtOnce();
+    void failedRereadStoresNothing();
+    void requeryKeepsTheSavedRowCurrent();
     void editWritesOnlyTheOriginTable();
     void typedTextConversion();
     void deleteKeepsAPositionInRange();
@@ -191,6 +193,39 @@ void TestQuery::countsAndPositions() {
     QCOMPARE(m_lakes->recordCount(), 0);
     QCOMPARE(m_lakes->recNo(), -1);
     QVERIFY(m_lakes->value(0).isNull());
+}
+
+void TestQuery::failedRereadStoresNothing() {
+    // A trigger moves every new row to another key, so the row just written cannot be read
+    // back: the write is undone with it, and a second save cannot store the row twice.
+    exec(m_dir->connection(),
+         QStringLiteral("CREATE TABLE TX (id INTEGER PRIMARY KEY, name TEXT)"));
+    exec(m_dir->connection(),
+         QStringLiteral("CREATE TRIGGER move AFTER INSERT ON TX BEGIN "
+                        "UPDATE TX SET id = NEW.id + 1000 WHERE id = NEW.id; END"));
+    Query q(QStringLiteral("q"), nullptr, &m_dir->connection());
+    q.setSql(QStringLiteral("SELECT id, name FROM TX"));
+    q.open();
+    q.insert();
+    q.setText(QStringLiteral("name"), QStringLiteral("carpa"));
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        QVERIFY_THROWS_EXCEPTION(EngineError, q.post());
+        QCOMPARE(q.state(), DataSetState::Insert);
+        QCOMPARE(firstValue(m_dir->connection(), QStringLiteral("SELECT count(*) FROM TX")).toInt(),
+                 0);
+    }
+}
+
+void TestQuery::requeryKeepsTheSavedRowCurrent() {
+    m_lakes->setSql(QStringLiteral("SELECT Id_lago, Ds_desc FROM TLago ORDER BY Ds_desc"));
+    m_lakes->open();
+    m_lakes->insert();
+    m_lakes->setText(QStringLiteral("Ds_desc"), QStringLiteral("Como"));
+    m_lakes->post();
+    m_lakes->requery();
+    QCOMPARE(m_lakes->recNo(), 2); // Bolsena, Como, Garda, Trasimeno
+    QCOMPARE(m_lakes->displayText(QStringLiteral("Ds_desc")), QStringLiteral("Como"));
+    QVERIFY(!m_lakes->bof() && !m_lakes->eof());
 }
 
 void TestQuery::moveStopsWhenPostFails() {

@@ -34,6 +34,8 @@ private slots:
     void closingLeavesTheEditPending();
     void elementInUseCannotBeDeleted();
     void conversionErrorOnSave();
+    void emptyAndDuplicateDescriptionsAreRefused_data();
+    void emptyAndDuplicateDescriptionsAreRefused();
 
 private:
     WindowFixture f;
@@ -197,6 +199,33 @@ void TestListEditor::conversionErrorOnSave() {
         QCOMPARE(DM_Elenco->ADOQ_Lago.state(), DataSetState::Browse);
         QCOMPARE(DM_Elenco->ADOQ_Lago.displayText(QStringLiteral("Ds_desc")), QStringLiteral("-3"));
     });
+}
+
+void TestListEditor::emptyAndDuplicateDescriptionsAreRefused_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty") << "   " << TFrmCambiaElenco::kEmptyDescription;
+    QTest::newRow("duplicate") << " lago di GARDA " << TFrmCambiaElenco::kDuplicateDescription;
+}
+
+void TestListEditor::emptyAndDuplicateDescriptionsAreRefused() {
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    start();
+    f.exec(QStringLiteral("INSERT INTO TLago (Ds_desc) VALUES ('Lago di Garda'), ('Bolsena')"));
+    DM_Elenco->ADOQ_Lago.requery();
+    open(QStringLiteral("ELENCO LAGHI"), 1, [&] {
+        // The dialog opens with the focus on its list, not on the edit box.
+        QVERIFY(dialog().DBGrid1->hasFocus());
+        QTest::mouseClick(dialog().SBNew_Sessione, Qt::LeftButton);
+        QTest::keyClicks(dialog().DBEdit1, typed);
+        QTest::keyClick(dialog().DBEdit1, Qt::Key_Return);
+        QCOMPARE(f.messages().texts(), QStringList{message});
+        QCOMPARE(DM_Elenco->ADOQ_Lago.state(), DataSetState::Insert);
+        QCOMPARE(dialog().DBEdit1->text(), typed);
+        QTest::mouseClick(dialog().SBCancel_Sessione, Qt::LeftButton);
+    });
+    QCOMPARE(f.stored(QStringLiteral("SELECT count(*) FROM TLago")).toInt(), 2);
 }
 
 QTEST_MAIN(TestListEditor)

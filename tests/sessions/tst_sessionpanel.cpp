@@ -4,6 +4,7 @@
 #include "app/Startup.h"
 #include "app/U_FRM_FrmPrincipale.h"
 #include "app/U_FRM_FrmStart.h"
+#include "data/MessageSeam.h"
 #include "data/U_DBUtils.h"
 #include "engine/Command.h"
 #include "engine/Query.h"
@@ -49,6 +50,11 @@ private slots:
     void navigationStoresPendingEdits();
     void busyNew();
     void listButtonsReopenTheirList();
+    void reportageButtonInTheBrowsingLook();
+    void navigatorAfterCancellingTheFirstSession();
+    void newSessionTakesItsPlaceAndTheFocus();
+    void endBeforeStartIsRefused();
+    void unexpectedBoxesAreCaught();
 
 private:
     WindowFixture f;
@@ -303,6 +309,76 @@ void TestSessionPanel::listButtonsReopenTheirList() {
     QCOMPARE(panel()->DS_tipouscita->currentText(), QStringLiteral("Maratona"));
     QCOMPARE(panel()->SpeedButton1->toolTip(), QStringLiteral("Modifica l'elenco dei laghi"));
     QCOMPARE(panel()->SpeedButton9->toolTip(), QStringLiteral("Modifica l'elenco dei laghi"));
+}
+
+void TestSessionPanel::reportageButtonInTheBrowsingLook() {
+    start(3);
+    QVERIFY(panel()->SBReportage_sessione->isEnabled());
+    QTest::mouseClick(panel()->DBN_Sessioni->button(DBNavigator::Next), Qt::LeftButton);
+    QVERIFY(panel()->SBReportage_sessione->isEnabled());
+    click(panel()->SBNew_Sessione);
+    QVERIFY(!panel()->SBReportage_sessione->isEnabled());
+    click(panel()->SBCancel_Sessione);
+    QVERIFY(panel()->SBReportage_sessione->isEnabled());
+}
+
+void TestSessionPanel::navigatorAfterCancellingTheFirstSession() {
+    start(0);
+    click(panel()->SBNew_Sessione);
+    click(panel()->SBCancel_Sessione);
+    QCOMPARE(caption(), QStringLiteral("SESSIONI (0 di 0)") + kTrailing);
+    for (auto b : {DBNavigator::First, DBNavigator::Prior, DBNavigator::Next, DBNavigator::Last})
+        QVERIFY(!panel()->DBN_Sessioni->button(b)->isEnabled());
+}
+
+void TestSessionPanel::newSessionTakesItsPlaceAndTheFocus() {
+    start(3); // 10 January, February and March 2005
+    click(panel()->SBNew_Sessione);
+    QCOMPARE(QApplication::focusWidget(), panel()->DS_tipouscita);
+    type(panel()->DataDa, QStringLiteral("20/02/2005"));
+    type(panel()->Note, QStringLiteral("nuova"));
+    click(panel()->SBSave_Sessione);
+    QVERIFY(f.messages().shown().isEmpty());
+    // Saved between February and March, and still the session shown.
+    QCOMPARE(caption(), QStringLiteral("SESSIONI (3 di 4)") + kTrailing);
+    QCOMPARE(panel()->Note->toPlainText(), QStringLiteral("nuova"));
+}
+
+void TestSessionPanel::endBeforeStartIsRefused() {
+    start(1);
+    type(panel()->DataDa, QStringLiteral("12/05/2005"));
+    type(panel()->DataA, QStringLiteral("10/05/2005"));
+    click(panel()->SBSave_Sessione);
+    QCOMPARE(f.messages().texts(), QStringList{TSessionPanel::kEndBeforeStart});
+    QCOMPARE(f.messages().shown().front().caption, QStringLiteral("Warning"));
+    QCOMPARE(DM_Sessioni->ADOQ_Sessioni.state(), DataSetState::Edit);
+    QCOMPARE(panel()->DataA->text(), QStringLiteral("10/05/2005"));
+    QCOMPARE(stored(QStringLiteral("SELECT DataDa FROM TUscita")).toString(),
+             QStringLiteral("2005-01-10"));
+    f.messages().clear();
+    type(panel()->DataA, QStringLiteral("14/05/2005"));
+    click(panel()->SBSave_Sessione);
+    QVERIFY(f.messages().shown().isEmpty());
+    QCOMPARE(stored(QStringLiteral("SELECT DataA FROM TUscita")).toString(),
+             QStringLiteral("2005-05-14"));
+}
+
+void TestSessionPanel::unexpectedBoxesAreCaught() {
+    start(1);
+    // A box nobody looked at, and a question nobody scripted an answer to (answered No).
+    showError(QStringLiteral("imprevisto"));
+    QVERIFY(!askConfirmation(QStringLiteral("eliminare?")));
+    const QStringList caught = f.messages().unexpected();
+    QCOMPARE(caught.size(), 3);
+    QVERIFY(caught.at(0).endsWith(QStringLiteral("imprevisto")));
+    QVERIFY(caught.at(2).endsWith(QStringLiteral("eliminare?")));
+    f.messages().clear();
+    QVERIFY(f.messages().unexpected().isEmpty());
+    // With no seam at all, a question is answered No, never Yes.
+    MessageSeam* installed = installMessageSeam(nullptr);
+    const bool yes = askConfirmation(QStringLiteral("eliminare?"));
+    installMessageSeam(installed);
+    QVERIFY(!yes);
 }
 
 QTEST_MAIN(TestSessionPanel)

@@ -18,6 +18,7 @@
 #include "widgets/DataSource.h"
 #include "widgets/ErrorGuard.h"
 #include "widgets/ToolButton.h"
+#include "widgets/UiFonts.h"
 
 #include <QHeaderView>
 #include <QMenu>
@@ -45,6 +46,11 @@ private slots:
     void typingStartsEditingAndSaveWritesIt();
     void keysANumberCannotHoldAreRefused();
     void entryLimit();
+    void firstEditingKeyEdits_data();
+    void firstEditingKeyEdits();
+    void longestValueIsSeenWhole_data();
+    void longestValueIsSeenWhole();
+    void memoKeysThatChangeNothing();
     void badTextIsReportedOnLeaving();
     void saveConvertsTextStillBeingTyped();
     void memo();
@@ -160,12 +166,102 @@ void TestDataControls::keysANumberCannotHoldAreRefused() {
 
 void TestDataControls::entryLimit() {
     auto* temp = boundEdit(QStringLiteral("Nm_temp"));
-    temp->setMaxLength(4);
+    temp->setTypingLimit(4);
     showWith(temp);
     temp->setFocus();
     temp->selectAll();
     QTest::keyClicks(temp, QStringLiteral("123456"));
     QCOMPARE(temp->text(), QStringLiteral("1234"));
+    // A longer value the program shows is shown whole and not changed by being shown.
+    QCOMPARE(RecordOperation(opCancel, *m_sessions), orOk);
+    exec(conn(), QStringLiteral("UPDATE TUscita SET Nm_temp = 12.75 WHERE Id_uscita = 1"));
+    m_sessions->requery();
+    QCOMPARE(temp->text(), QStringLiteral("12,75"));
+    QCOMPARE(m_sessions->state(), DataSetState::Browse);
+    temp->setFocus();
+    temp->end(false);
+    QTest::keyClick(temp, Qt::Key_Backspace);
+    QCOMPARE(temp->text(), QStringLiteral("12,7"));
+}
+
+void TestDataControls::firstEditingKeyEdits_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<bool>("home"); // Home then Delete; otherwise Ctrl+A then Backspace
+    QTest::addColumn<QString>("after");
+    QTest::newRow("date, select all, backspace") << "DataDa" << false << "";
+    QTest::newRow("date, home, delete") << "DataDa" << true << "5/03/2005";
+    QTest::newRow("temperature, home, delete") << "Nm_temp" << true << "2,5";
+}
+
+void TestDataControls::firstEditingKeyEdits() {
+    QFETCH(QString, field);
+    QFETCH(bool, home);
+    QFETCH(QString, after);
+    auto* box = boundEdit(field);
+    showWith(box);
+    box->setFocus();
+    if (home) {
+        QTest::keyClick(box, Qt::Key_Home);
+        QTest::keyClick(box, Qt::Key_Delete);
+    } else {
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Backspace);
+    }
+    QCOMPARE(box->text(), after);
+    QCOMPARE(m_sessions->state(), DataSetState::Edit);
+    if (home)
+        QCOMPARE(box->cursorPosition(), 0);
+}
+
+void TestDataControls::longestValueIsSeenWhole_data() {
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("value");
+    // The boxes of the session panel with the longest value each takes.
+    QTest::newRow("date") << 65 << "05/03/2024";
+    QTest::newRow("temperature") << 41 << "-5,5";
+    QTest::newRow("depth") << 32 << "123,4";
+}
+
+void TestDataControls::longestValueIsSeenWhole() {
+    QFETCH(int, width);
+    QFETCH(QString, value);
+    UiFonts::installSubstitutions(); // as the program does at start
+    auto* box = new DBEdit;
+    box->setFont(UiFonts::sansSerifPixels(12));
+    box->setText(value);
+    showWith(box);
+    box->setFixedSize(width, 21);
+    box->setCursorPosition(0);
+    // What is left for the text once the border and margins are taken.
+    const QMargins margins = box->textMargins();
+    const int room = box->contentsRect().width() - margins.left() - margins.right() - 4;
+    QVERIFY2(
+        box->fontMetrics().horizontalAdvance(value) <= room,
+        qPrintable(
+            QStringLiteral("%1 > %2").arg(box->fontMetrics().horizontalAdvance(value)).arg(room)));
+}
+
+void TestDataControls::memoKeysThatChangeNothing() {
+    auto* memo = new DBMemo;
+    memo->setDataSource(m_sessionSource.get());
+    memo->setDataField(QStringLiteral("Note"));
+    showWith(memo);
+    memo->setFocus();
+    QTest::keyClick(memo, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(memo, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(memo, Qt::Key_Escape);
+    QCOMPARE(m_sessions->state(), DataSetState::Browse);
+    // Tab leaves the notes for the next control and types nothing.
+    QTest::keyClick(memo, Qt::Key_Tab);
+    QCOMPARE(memo->toPlainText(), QStringLiteral("prima"));
+    QCOMPARE(m_sessions->state(), DataSetState::Browse);
+    QVERIFY(m_other->hasFocus());
+    // Deleting is an edit, from the first key.
+    memo->setFocus();
+    memo->moveCursor(QTextCursor::End);
+    QTest::keyClick(memo, Qt::Key_Backspace);
+    QCOMPARE(memo->toPlainText(), QStringLiteral("prim"));
+    QCOMPARE(m_sessions->state(), DataSetState::Edit);
 }
 
 void TestDataControls::badTextIsReportedOnLeaving() {
