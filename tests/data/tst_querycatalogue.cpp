@@ -90,9 +90,17 @@ void TestQueryCatalogue::missingFile() {
     TestProgramDir dir(TestProgramDir::DatabaseOnly);
     ScriptedMessages messages;
     TestModule module(&dir.connection());
+    // Which queries had their text when each box came: the first query is read first.
+    QStringList loadedAtEachBox;
+    messages.onShow = [&](const MessageRequest&) {
+        loadedAtEachBox << QStringLiteral("First='%1' Second='%2'")
+                               .arg(module.ADOQ_First.sql(), module.ADOQ_Second.sql());
+    };
     OpenModuleQueries({}, module);
     // One box per query read, none for the command or the derived query; both stay closed.
     QCOMPARE(messages.texts(), QStringList({kMissingText, kMissingText}));
+    QCOMPARE(loadedAtEachBox, QStringList({QStringLiteral("First='' Second=''"),
+                                           QStringLiteral("First='0' Second=''")}));
     QVERIFY(!module.ADOQ_First.isOpen());
     QCOMPARE(module.ADOQ_First.sql(), QStringLiteral("0"));
     QVERIFY(!module.ADOQ_Second.isOpen());

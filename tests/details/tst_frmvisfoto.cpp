@@ -75,9 +75,25 @@ void TestFrmVisFoto::keepsTheLastPicture() {
 
 void TestFrmVisFoto::shownThroughTheModalSeam() {
     TFrmVisFoto viewer;
+    viewer.LoadPhoto(write(QStringLiteral("carpa.bmp"), TestPictures::bitmap(QSize(400, 300))));
     ScriptedModal modal;
-    QCOMPARE(ShowModal(viewer), int(QDialog::Accepted));
+    // While it is open, the window is visible with its picture drawn where it belongs.
+    QImage seen;
+    modal.whileOpen = [&](QDialog& d) {
+        d.show();
+        seen = d.grab().toImage();
+        d.hide();
+        return int(QDialog::Rejected);
+    };
+    QCOMPARE(ShowModal(viewer), int(QDialog::Rejected));
     QCOMPARE(modal.shown, QList<QDialog*>{&viewer});
+    QCOMPARE(seen.size(), QSize(792, 573));
+    // The 400 x 300 picture stands at its own size 196 px from the left, 136 from the top.
+    const QColor background = seen.pixelColor(5, 5);
+    QCOMPARE(seen.pixelColor(195, 300), background);
+    QVERIFY(seen.pixelColor(197, 137) != background);
+    QVERIFY(seen.pixelColor(594, 434) != background);
+    QCOMPARE(seen.pixelColor(597, 300), background);
 }
 
 QTEST_MAIN(TestFrmVisFoto)

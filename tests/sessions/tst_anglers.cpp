@@ -33,6 +33,7 @@ private slots:
     void rightClickActsOnTheAnglerPointedAt();
     void newSessionAcceptsNoAnglers();
     void longHintsAreWrapped();
+    void aRefreshFillsTheListOnce();
     void listButtonRenamesInBothListsAtOnce();
 
 private:
@@ -174,6 +175,14 @@ void TestAnglers::longHintsAreWrapped() {
         QVERIFY(QToolTip::text().contains(box->toolTip().left(40).toHtmlEscaped()));
         QToolTip::hideText();
     }
+}
+
+void TestAnglers::aRefreshFillsTheListOnce() {
+    int filled = 0;
+    connect(panel()->DBLookupListBox1->model(), &QAbstractItemModel::rowsInserted, this,
+            [&](const QModelIndex&, int first, int last) { filled += last - first + 1; });
+    FrmUscita->RefreshMainWindow();
+    QCOMPARE(filled, 2); // Luca and Marco, once each
 }
 
 void TestAnglers::listButtonRenamesInBothListsAtOnce() {
