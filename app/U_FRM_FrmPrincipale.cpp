@@ -5,6 +5,8 @@
 #include "app/U_FRM_FrmStart.h"
 #include "data/MessageSeam.h"
 #include "data/U_DBUtils.h"
+#include "details/CatchPanel.h"
+#include "details/GroundbaitPanel.h"
 #include "engine/Query.h"
 #include "sessions/AnglersPanel.h"
 #include "sessions/SessionPanel.h"
@@ -27,10 +29,6 @@
 #include <QStatusBar>
 
 TFrmUscita* FrmUscita = nullptr;
-
-const QString TFrmUscita::kFormatWarning = QStringLiteral(
-    "Correggere il formato in cui sono state inserite le date.\r\nIl formato corretto è: "
-    "'gg/mm/aaaa'");
 
 namespace {
 
@@ -66,9 +64,34 @@ RecordToolBarLayout sessionToolBar() {
              {opDelete, "SBDel_Sessione", 35, QStringLiteral("Elimina questa sessione")}}};
 }
 
-// The groundbait and catch bars get their record buttons with their panels.
-RecordToolBarLayout detailToolBar(const char* name, const QRect& rect, const char* navigator) {
-    return {name, rect, navigator, 104, 24};
+RecordToolBarLayout groundbaitToolBar() {
+    return {"TB_Pastura",
+            {35, 495, 236, 31},
+            "DBN_Pastura",
+            104,
+            24,
+            -1,
+            0,
+            20,
+            {{opNew, "SBNew_Pastura", 30, QStringLiteral("Nuova pasturazione")},
+             {opCancel, "SBCancel_Pastura", 30, QStringLiteral("Elimina le modifiche")},
+             {opSave, "SBSave_Pastura", 30, QStringLiteral("Salva le modifiche")},
+             {opDelete, "SBDel_Pastura", 30, QStringLiteral("Elimina questa pasturazione")}}};
+}
+
+RecordToolBarLayout catchToolBar() {
+    return {"TB_Prede",
+            {480, 497, 236, 31},
+            "DBN_Prede",
+            104,
+            24,
+            -1,
+            0,
+            20,
+            {{opNew, "SBNew_Prede", 30, QStringLiteral("Nuova preda")},
+             {opCancel, "SBCancel_Prede", 30, QStringLiteral("Elimina le modifiche")},
+             {opSave, "SBSave_Prede", 30, QStringLiteral("Salva le modifiche")},
+             {opDelete, "SBDel_Prede", 30, QStringLiteral("Elimina questa preda")}}};
 }
 
 } // namespace
@@ -122,21 +145,21 @@ void TFrmUscita::buildFrame(QWidget* client) {
                       "GroupBox1");
     GroupBox4 = group(GroupBox1, QStringLiteral("Carpisti"), QRect(335, 139, 316, 82), kNavy, 11,
                       "GroupBox4");
-    GroupBox2 = group(client, QStringLiteral("PASTURAZIONE"), QRect(0, 235, 295, 289), kMaroon, 11,
+    GroupBox2 = group(client, QStringLiteral("PASTURAZIONE"), QRect(0, 235, 295, 289), kMaroon, 12,
                       "GroupBox2");
     GroupBox3 =
-        group(client, QStringLiteral("PREDE"), QRect(300, 235, 476, 289), kPurple, 11, "GroupBox3");
+        group(client, QStringLiteral("PREDE"), QRect(300, 235, 476, 289), kPurple, 12, "GroupBox3");
     TB_Sessione = new RecordToolBar(client, sessionToolBar());
-    TB_Pastura =
-        new RecordToolBar(client, detailToolBar("TB_Pastura", {35, 495, 236, 31}, "DBN_Pastura"));
-    TB_Prede =
-        new RecordToolBar(client, detailToolBar("TB_Prede", {480, 497, 236, 31}, "DBN_Prede"));
+    TB_Pastura = new RecordToolBar(client, groundbaitToolBar());
+    TB_Prede = new RecordToolBar(client, catchToolBar());
     DBN_Sessioni = TB_Sessione->navigator();
     DBN_Pastura = TB_Pastura->navigator();
     DBN_Prede = TB_Prede->navigator();
 
     SessionPanel = new TSessionPanel(GroupBox1, TB_Sessione, GroupBox4, *this);
     AnglersPanel = new TAnglersPanel(GroupBox4);
+    GroundbaitPanel = new TGroundbaitPanel(GroupBox2, TB_Pastura, *this);
+    CatchPanel = new TCatchPanel(GroupBox3, TB_Prede, *this);
 
     StatusBar1 = new QStatusBar(client);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -159,8 +182,8 @@ void TFrmUscita::BindDataSources() {
     if (DM_Sessioni) {
         SessionPanel->bind(*DM_Sessioni);
         AnglersPanel->bind(*DM_Sessioni);
-        DBN_Pastura->setDataSource(&DM_Sessioni->DS_QSESSPastura);
-        DBN_Prede->setDataSource(&DM_Sessioni->DS_QSESSPrede);
+        GroundbaitPanel->bind(*DM_Sessioni);
+        CatchPanel->bind(*DM_Sessioni);
     }
 }
 
@@ -180,13 +203,19 @@ void TFrmUscita::RefreshMainWindow() {
     // 4. The anglers of the current session.
     DM_Sessioni->RefreshAnglers();
     AnglersPanel->reloaded();
-    // 5-7. The groundbait days. A row left pending by a save that failed on a conversion
-    //      keeps what was typed.
-    if (!(m_keepPendingDetails && DM_Sessioni->ADOQ_SESSPastura.isEditing()))
-        DM_Sessioni->RefreshGroundbait();
+    // 5-7. The groundbait days. A day left pending by a save that failed on a conversion, or
+    //      by a refused operation, keeps what was typed and its fields open.
+    Query& days = DM_Sessioni->ADOQ_SESSPastura;
+    const bool keepDay = m_keepPendingDetails && days.isEditing();
+    const int g = keepDay ? days.bufferedRowCount() : DM_Sessioni->RefreshGroundbait();
+    GroundbaitPanel->reloaded();
+    GroundbaitPanel->setEditable(g != 0);
     // 8-10. The catches, likewise.
-    if (!(m_keepPendingDetails && DM_Sessioni->ADOQ_SESSPrede.isEditing()))
-        DM_Sessioni->RefreshCatches();
+    Query& catches = DM_Sessioni->ADOQ_SESSPrede;
+    const bool keepCatch = m_keepPendingDetails && catches.isEditing();
+    const int c = keepCatch ? catches.bufferedRowCount() : DM_Sessioni->RefreshCatches();
+    CatchPanel->setEditable(c != 0);
+    CatchPanel->reloaded();
     // 11-12. The reportage entries and their count on the reportage button.
     DM_Reportage->RefreshReportage();
     SessionPanel->showReportageCount(DM_Reportage->ReportageCount());
@@ -197,10 +226,11 @@ void TFrmUscita::HandleOperationResult(int result) {
         bool& flag;
         ~KeepPending() { flag = false; }
     } keep{m_keepPendingDetails};
-    if (result == orConvertError) {
+    if (result == orConvertError)
         showWarning(kFormatWarning);
-        m_keepPendingDetails = true;
-    }
+    // What was typed in a detail row stays when its save could not convert it, and when an
+    // operation was refused because a row is being edited.
+    m_keepPendingDetails = result == orConvertError || result == orBusy;
     RefreshMainWindow();
 }
 

@@ -13,6 +13,8 @@ class QMenu;
 class QStatusBar;
 class RecordToolBar;
 class TAnglersPanel;
+class TCatchPanel;
+class TGroundbaitPanel;
 class TFrmStart;
 class TSessionPanel;
 
@@ -38,10 +40,10 @@ public:
     // Shows the format warning after a conversion error, then refreshes.
     void HandleOperationResult(int result) override;
     QString sessionDataSetName() const override { return SessionDataSetName; }
+    QString groundbaitDataSetName() const override { return GroundbaitDataSetName; }
+    QString catchDataSetName() const override { return CatchDataSetName; }
     void setDetailGroupsVisible(bool visible) override;
     void setDetailRegionsVisible(bool visible) override;
-
-    static const QString kFormatWarning;
 
     void Statistiche1Click();
     void Stampamodulo1Click();
@@ -71,6 +73,8 @@ public:
     QStatusBar* StatusBar1;
     TSessionPanel* SessionPanel;
     TAnglersPanel* AnglersPanel;
+    TGroundbaitPanel* GroundbaitPanel;
+    TCatchPanel* CatchPanel;
 
     TFrmStart* splash() const { return m_splash.get(); }
 

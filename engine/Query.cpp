@@ -117,6 +117,20 @@ void Query::open() {
         fields.push_back(std::move(f));
     }
 
+    std::vector<Row> rows = fetchRows();
+    m_fields = std::move(fields);
+    m_rows = std::move(rows);
+    m_current = m_rows.empty() ? -1 : 0;
+    m_bof = true;
+    m_eof = m_rows.empty();
+    m_state = DataSetState::Browse;
+    m_target = findWriteTarget();
+    notify(DataSetEvent::Opened);
+}
+
+std::vector<Query::Row> Query::fetchRows() {
+    sqlite3_stmt* stmt = m_statement->get();
+    const int columns = sqlite3_column_count(stmt);
     std::vector<Row> rows;
     try {
         while (m_statement->step())
@@ -126,15 +140,7 @@ void Query::open() {
         throw;
     }
     m_statement->reset(); // releases the read lock at once
-
-    m_fields = std::move(fields);
-    m_rows = std::move(rows);
-    m_current = m_rows.empty() ? -1 : 0;
-    m_bof = true;
-    m_eof = m_rows.empty();
-    m_state = DataSetState::Browse;
-    m_target = findWriteTarget();
-    notify(DataSetEvent::Opened);
+    return rows;
 }
 
 void Query::close() {
@@ -564,18 +570,23 @@ void Query::requery() {
     const QVariant key = (keyField >= 0 && m_current >= 0)
                              ? m_rows[size_t(m_current)][size_t(keyField)]
                              : QVariant();
-    close();
-    open();
-    if (key.isNull())
-        return;
-    for (size_t r = 0; r < m_rows.size(); ++r) {
-        if (sameValue(m_rows[r][size_t(keyField)], key)) {
-            m_bof = r == 0;
-            m_eof = r + 1 == m_rows.size();
-            setCurrent(int(r));
-            return;
-        }
-    }
+    // The rows are read again in place: the fields stay, so controls showing the same values
+    // see no change.
+    prepare();
+    m_statement->reset();
+    bindParams(*m_statement, m_params);
+    std::vector<Row> rows = fetchRows();
+    m_rows = std::move(rows);
+    m_saved.clear();
+    m_state = DataSetState::Browse;
+    int current = m_rows.empty() ? -1 : 0;
+    for (size_t r = 0; keyField >= 0 && !key.isNull() && r < m_rows.size(); ++r)
+        if (sameValue(m_rows[r][size_t(keyField)], key))
+            current = int(r);
+    m_bof = current <= 0;
+    m_eof = current < 0 || current + 1 == int(m_rows.size());
+    notify(DataSetEvent::RowsChanged);
+    setCurrent(current);
 }
 
 void Query::addObserver(DataSetObserver* observer) {

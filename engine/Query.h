@@ -105,7 +105,7 @@ public:
     void cancel();
     // Removes the current row from its table and from the dataset.
     void remove();
-    // Runs the query again and makes the row with the current row's key current again, so a
+    // Reads the rows again and makes the row with the current row's key current again, so a
     // row just saved stands in its sorted place. Pending changes are dropped.
     void requery();
 
@@ -118,6 +118,7 @@ private:
     void requireOpen() const;
     void requireRow() const;
     void prepare();
+    std::vector<Row> fetchRows(); // runs the prepared, bound statement to its end
     void notify(DataSetEvent event, int field = -1);
     void setState(DataSetState state);
     void checkBrowseMode(); // posts pending changes, as every move does first

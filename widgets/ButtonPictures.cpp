@@ -71,6 +71,29 @@ void paint(QPainter& p, Kind kind, double s) {
         p.setBrush(QColor(0x90, 0xc0, 0xf0));
         p.drawEllipse(QPointF(s * 0.5, s * 0.57), s * 0.17, s * 0.17);
         break;
+    case Kind::OpenFile: // an open yellow folder
+        p.setPen(outline);
+        p.setBrush(QColor(0xe0, 0xb0, 0x30));
+        p.drawRect(QRectF(s * 0.08, s * 0.25, s * 0.7, s * 0.6));
+        p.setBrush(QColor(0xf8, 0xd8, 0x60));
+        p.drawPolygon(QPolygonF({QPointF(s * 0.08, s * 0.85), QPointF(s * 0.25, s * 0.45),
+                                 QPointF(s * 0.95, s * 0.45), QPointF(s * 0.78, s * 0.85)}));
+        break;
+    case Kind::Zoom: // a magnifying glass
+        p.setPen(QPen(QColor(0x20, 0x20, 0x20), s * 0.12));
+        p.setBrush(QColor(0xd0, 0xe8, 0xff));
+        p.drawEllipse(QPointF(s * 0.42, s * 0.42), s * 0.28, s * 0.28);
+        p.setPen(QPen(QColor(0x60, 0x40, 0x20), s * 0.16, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(s * 0.64, s * 0.64), QPointF(s * 0.9, s * 0.9));
+        break;
+    case Kind::NoPicture: // a small picture crossed out
+        p.setPen(outline);
+        p.setBrush(QColor(0xa0, 0xd0, 0xf0));
+        p.drawRect(QRectF(s * 0.1, s * 0.2, s * 0.7, s * 0.55));
+        p.setPen(QPen(QColor(0xc0, 0x10, 0x10), s * 0.14, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(s * 0.5, s * 0.5), QPointF(s * 0.9, s * 0.9));
+        p.drawLine(QPointF(s * 0.9, s * 0.5), QPointF(s * 0.5, s * 0.9));
+        break;
     }
 }
 

@@ -6,7 +6,7 @@
 // (greyed), as the flat tool buttons take them.
 namespace ButtonPictures {
 
-enum class Kind { New, Cancel, Save, Delete, EditList, Ok, Reportage };
+enum class Kind { New, Cancel, Save, Delete, EditList, Ok, Reportage, OpenFile, Zoom, NoPicture };
 
 QPixmap normal(Kind kind, int size = 16);
 QPixmap disabled(Kind kind, int size = 16);

@@ -91,9 +91,11 @@ void DBEdit::inputMethodEvent(QInputMethodEvent* event) {
 void DBEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     // Only leaving for another control converts; a window or menu taking over does not.
+    // Nor does the box being disabled under the user (a Save that disables the fields first
+    // converts the text itself).
     const Qt::FocusReason reason = event->reason();
-    if (!m_link.isModified() || m_reporting || reason == Qt::ActiveWindowFocusReason ||
-        reason == Qt::PopupFocusReason)
+    if (!m_link.isModified() || m_reporting || !isEnabled() ||
+        reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
         return;
     try {
         m_link.flush();

@@ -124,7 +124,10 @@ void DBGrid::keyPressEvent(QKeyEvent* event) {
             showMessage({MessageKind::Confirmation, QStringLiteral("Confirm"), kDeleteQuestion,
                          MessageButtons::OkCancel});
         if (answer == MessageAnswer::Ok)
-            Guarded([&] { q->remove(); });
+            Guarded([&] {
+                q->remove();
+                emit rowDeleted();
+            });
         return;
     }
     QTableView::keyPressEvent(event);

@@ -37,6 +37,8 @@ public:
 signals:
     // The columns were rebuilt (the dataset reopened or another was attached).
     void columnsRebuilt();
+    // The grid deleted the current row after its own question.
+    void rowDeleted();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

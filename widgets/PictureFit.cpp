@@ -7,7 +7,8 @@ QRect FitPicture(QSize picture, QSize area, PictureMode mode) {
         return QRect(QPoint(0, 0), area);
     qint64 w = picture.width();
     qint64 h = picture.height();
-    if (mode == PictureMode::Proportional && (w > area.width() || h > area.height())) {
+    const bool larger = w > area.width() || h > area.height();
+    if (mode == PictureMode::Fit || (mode == PictureMode::Proportional && larger)) {
         // Integer arithmetic, so 764 does not come out as 763.9999 and lose a pixel.
         if (qint64(area.width()) * h <= qint64(area.height()) * w) {
             h = h * area.width() / w;

@@ -9,6 +9,7 @@ enum class PictureMode {
     Center,       // own size, centred (a larger picture is cut at the edges)
     Proportional, // scaled down to fit keeping proportions, never enlarged, centred
     Stretch,      // fills the whole area
+    Fit,          // scaled up or down to fit keeping proportions, centred
 };
 
 QRect FitPicture(QSize picture, QSize area, PictureMode mode);

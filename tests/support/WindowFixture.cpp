@@ -16,6 +16,7 @@ void WindowFixture::start(const std::function<void(WindowFixture&)>& prepare,
         prepare(*this);
     m_messages = std::make_unique<ScriptedMessages>();
     m_modal = std::make_unique<ScriptedModal>();
+    m_files = std::make_unique<ScriptedFileDialogs>();
     m_program = std::make_unique<Program>();
     m_program->create();
 }
@@ -34,6 +35,7 @@ bool WindowFixture::showMainWindow() {
 void WindowFixture::finish() {
     const QStringList unexpected = m_messages ? m_messages->unexpected() : QStringList();
     m_program.reset();
+    m_files.reset();
     m_modal.reset();
     m_messages.reset();
     m_dir.reset();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Startup.h"
+#include "tests/support/ScriptedFileDialogs.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/ScriptedModal.h"
 #include "tests/support/TestProgramDir.h"
@@ -10,9 +11,9 @@
 #include <memory>
 
 // What every window test starts from: a program directory from the shipped files, scripted
-// message boxes and modal windows, the whole program created in start-up order and, when
-// asked, the main window shown as after the splash. finish() (from the test's cleanup())
-// fails the test on any box it did not expect and tears everything down.
+// message boxes, modal windows and file dialogs, the whole program created in start-up order and,
+// when asked, the main window shown as after the splash. finish() (from the test's cleanup()) fails
+// the test on any box it did not expect and tears everything down.
 class WindowFixture {
 public:
     // `prepare` runs on the fresh database before start-up; `ini` replaces qry.ini.
@@ -24,6 +25,7 @@ public:
     TestProgramDir& dir() { return *m_dir; }
     ScriptedMessages& messages() { return *m_messages; }
     ScriptedModal& modal() { return *m_modal; }
+    ScriptedFileDialogs& files() { return *m_files; }
     Program& program() { return *m_program; }
 
     void exec(const QString& sql);
@@ -33,5 +35,6 @@ private:
     std::unique_ptr<TestProgramDir> m_dir;
     std::unique_ptr<ScriptedMessages> m_messages;
     std::unique_ptr<ScriptedModal> m_modal;
+    std::unique_ptr<ScriptedFileDialogs> m_files;
     std::unique_ptr<Program> m_program;
 };

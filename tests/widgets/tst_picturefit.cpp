@@ -17,7 +17,8 @@ void TestPictureFit::fit_data() {
     QTest::addColumn<QSize>("area");
     QTest::addColumn<PictureMode>("mode");
     QTest::addColumn<QRect>("expected");
-    const auto P = PictureMode::Proportional, C = PictureMode::Center, S = PictureMode::Stretch;
+    const auto P = PictureMode::Proportional, C = PictureMode::Center, S = PictureMode::Stretch,
+               F = PictureMode::Fit;
     const QSize viewer(792, 573);
     QTest::newRow("small stays own size")
         << QSize(400, 300) << viewer << P << QRect(196, 136, 400, 300);
@@ -35,6 +36,12 @@ void TestPictureFit::fit_data() {
     QTest::newRow("centre, larger is cut")
         << QSize(1000, 700) << viewer << C << QRect(-104, -63, 1000, 700);
     QTest::newRow("stretch") << QSize(100, 50) << viewer << S << QRect(0, 0, 792, 573);
+    // The catch preview, 163 x 108: small pictures are enlarged as well.
+    const QSize preview(163, 108);
+    QTest::newRow("fit, small enlarged") << QSize(80, 60) << preview << F << QRect(9, 0, 144, 108);
+    QTest::newRow("fit, large reduced")
+        << QSize(4000, 3000) << preview << F << QRect(9, 0, 144, 108);
+    QTest::newRow("fit, portrait") << QSize(300, 400) << preview << F << QRect(41, 0, 81, 108);
     QTest::newRow("no picture") << QSize() << viewer << P << QRect();
     QTest::newRow("no area") << QSize(10, 10) << QSize(0, 0) << P << QRect();
 }

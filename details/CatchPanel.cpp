@@ -1,0 +1,337 @@
+#include "details/CatchPanel.h"
+
+#include "data/MessageSeam.h"
+#include "data/U_DBUtils.h"
+#include "details/DetailGrid.h"
+#include "details/U_FRM_FrmVisFoto.h"
+#include "engine/Query.h"
+#include "lists/U_FRM_FrmCambiaElenco.h"
+#include "sessions/UDM_Sessioni.h"
+#include "widgets/DBComboBox.h"
+#include "widgets/DBEdit.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DBNavigator.h"
+#include "widgets/FileDialogSeam.h"
+#include "widgets/GridColumns.h"
+#include "widgets/ListButtons.h"
+#include "widgets/MainWindowHost.h"
+#include "widgets/ModalSeam.h"
+#include "widgets/PictureBox.h"
+#include "widgets/PictureError.h"
+#include "widgets/PictureLoader.h"
+#include "widgets/RecordToolBar.h"
+#include "widgets/ToolButton.h"
+#include "widgets/UiFonts.h"
+
+#include <QGroupBox>
+
+const QString TCatchPanel::kPhotoNotFound = QStringLiteral("Immagine preda non trovata");
+// Every picture the program reads first, then bitmaps alone.
+const QString TCatchPanel::kPictureFilter =
+    QStringLiteral("Immagini (*.bmp *.jpg *.jpeg);;Bitmaps (*.bmp)");
+
+namespace {
+
+// A label right-aligned against the control it names.
+FormLabel before(const char* text, const QRect& control) {
+    return {QString::fromUtf8(text), control.left() - 4, control.top() + 3, true};
+}
+
+FormField field(const char* name, FormControl kind, const QRect& rect, const char* field,
+                const char* label, int limit = 0, const QString& hint = {}) {
+    return {name, kind, rect, field, limit, hint, before(label, rect)};
+}
+
+FormField listButton(const char* name, int top) {
+    return {name, FormControl::ListButton, {442, top, 20, 20}};
+}
+
+// The catch's controls in tab order, then the hidden path box and the list buttons.
+std::vector<FormField> catchFields() {
+    using K = FormControl;
+    return {
+        field("DBEdit2", K::Edit, {270, 10, 76, 21}, "Data", "Data:", 10),
+        field("DBLookupComboBox7", K::Lookup, {401, 10, 71, 21}, "Nm_Ora", "Ora:", 0,
+              QStringLiteral("Fascia oraria in h")),
+        field("DBComboTipoPreda", K::FixedList, {270, 35, 76, 21}, "Ds_tipo", "Tipo:"),
+        field("DBEdit3", K::Edit, {401, 35, 37, 21}, "Peso", "Kg:", 6),
+        field("DBLookupComboBox2", K::Lookup, {270, 60, 170, 21}, "Nm_Pescatore", "Carpista:"),
+        field("DBLookupComboBox3", K::Lookup, {270, 85, 170, 21}, "Nm_Esca", "Esca:"),
+        field("DBLookupComboBox4", K::Lookup, {270, 110, 170, 21}, "Nm_innesco", "Innesco:"),
+        field("DBLookupComboBox5", K::Lookup, {270, 135, 170, 21}, "Nm_montatura", "Montatura:"),
+        field("DBEdit4", K::Edit, {295, 161, 56, 21}, "Profondita", "Profondità:", 4),
+        field("DBLookupComboBox6", K::Lookup, {295, 188, 145, 21}, "Nm_CondMeteo",
+              "Condizioni meteo:", 12),
+        field("DBLookupComboBox1", K::Lookup, {295, 213, 146, 21}, "Nm_Vento_direz",
+              "Tipo vento:", 12),
+        field("DBComboBox2", K::FixedList, {295, 238, 146, 21}, "Ds_Vento_intens",
+              "Forza vento:", 12),
+        {"DBEditQPredeImg", K::Edit, {10, 205, 156, 21}, "Foto"},
+        listButton("SpeedButton5", 85),
+        listButton("SpeedButton6", 110),
+        listButton("SpeedButton7", 135),
+        listButton("SpeedButton8", 188),
+        listButton("SpeedButton3", 213),
+    };
+}
+
+// With `on` off, the only use, the grid shows the date, the type and the weight.
+std::vector<GridColumn> catchColumns(bool on) {
+    std::vector<GridColumn> columns{
+        {0, nullptr, {}, -1, on},
+        {1, nullptr, {}, -1, on},
+        {2, nullptr, QStringLiteral("Data"), 70, true},
+        {3, nullptr, QStringLiteral("Ora"), 40, on},
+        {4, nullptr, QStringLiteral("Tipo"), 50, true},
+        {5, nullptr, QStringLiteral("Peso"), 40, true},
+    };
+    for (int position = 6; position <= 14; ++position)
+        columns.push_back({position, nullptr, {}, -1, on});
+    return columns;
+}
+
+ToolButton* photoButton(QWidget* parent, const char* name, const QRect& rect,
+                        ButtonPictures::Kind picture, const QString& hint) {
+    auto* b = new ToolButton(parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(rect);
+    b->setPicture(picture, 14);
+    b->setHint(hint);
+    return b;
+}
+
+} // namespace
+
+TCatchPanel::TCatchPanel(QGroupBox* groupBox3, RecordToolBar* toolBar, MainWindowHost& host)
+    : QObject(groupBox3), TB_Prede(toolBar), DBN_Prede(toolBar->navigator()), m_group(groupBox3),
+      m_host(host), m_form(groupBox3, UiFonts::sansSerifPixels(12)) {
+    DBGrid2 = MakeDetailGrid(groupBox3, "DBGrid2", {5, 15, 191, 151});
+    m_form.add(catchFields());
+    DBEdit2 = m_form.control<DBEdit>("DBEdit2");
+    DBLookupComboBox7 = m_form.control<DBLookupComboBox>("DBLookupComboBox7");
+    DBComboTipoPreda = m_form.control<DBComboBox>("DBComboTipoPreda");
+    DBComboTipoPreda->addItems({QStringLiteral("Regina"), QStringLiteral("Specchi"),
+                                QStringLiteral("Cuoio"), QStringLiteral("Lineare"),
+                                QStringLiteral("Amur"), QStringLiteral("Koi")});
+    DBEdit3 = m_form.control<DBEdit>("DBEdit3");
+    DBLookupComboBox2 = m_form.control<DBLookupComboBox>("DBLookupComboBox2");
+    DBLookupComboBox3 = m_form.control<DBLookupComboBox>("DBLookupComboBox3");
+    DBLookupComboBox4 = m_form.control<DBLookupComboBox>("DBLookupComboBox4");
+    DBLookupComboBox5 = m_form.control<DBLookupComboBox>("DBLookupComboBox5");
+    DBEdit4 = m_form.control<DBEdit>("DBEdit4");
+    DBLookupComboBox6 = m_form.control<DBLookupComboBox>("DBLookupComboBox6");
+    DBLookupComboBox1 = m_form.control<DBLookupComboBox>("DBLookupComboBox1");
+    DBComboBox2 = m_form.control<DBComboBox>("DBComboBox2");
+    DBComboBox2->addItems({QStringLiteral("Assente"), QStringLiteral("Molto debole"),
+                           QStringLiteral("Debole"), QStringLiteral("Moderato"),
+                           QStringLiteral("Forte"), QStringLiteral("Molto Forte"),
+                           QStringLiteral("Tempesta")});
+    DBEditQPredeImg = m_form.control<DBEdit>("DBEditQPredeImg");
+    DBEditQPredeImg->setVisible(false);
+    DBEditQPredeImg->setFocusPolicy(Qt::NoFocus);
+    SpeedButton5 = m_form.control<ToolButton>("SpeedButton5");
+    SpeedButton6 = m_form.control<ToolButton>("SpeedButton6");
+    SpeedButton7 = m_form.control<ToolButton>("SpeedButton7");
+    SpeedButton8 = m_form.control<ToolButton>("SpeedButton8");
+    SpeedButton3 = m_form.control<ToolButton>("SpeedButton3");
+
+    // The photo area: a silver frame, the preview over it, three buttons on its corners.
+    Shape1 = new QFrame(groupBox3);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setGeometry(5, 170, 165, 110);
+    Shape1->setAutoFillBackground(true);
+    QPalette silver = Shape1->palette();
+    silver.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    Shape1->setPalette(silver);
+    Image1 = new PictureBox(groupBox3, PictureMode::Fit);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(6, 171, 163, 108);
+    Image1->setToolTip(QStringLiteral("Anteprima della foto della preda"));
+    Image1->setVisible(false);
+    using K = ButtonPictures::Kind;
+    SpeedButton10 = photoButton(groupBox3, "SpeedButton10", {6, 239, 20, 20}, K::NoPicture,
+                                QStringLiteral("Elimina questa immagine"));
+    SB_Prede_ApriImg = photoButton(groupBox3, "SB_Prede_ApriImg", {6, 259, 21, 20}, K::OpenFile,
+                                   QStringLiteral("Apre una immagine"));
+    SB_Prede_ZoomImg = photoButton(groupBox3, "SB_Prede_ZoomImg", {149, 259, 21, 20}, K::Zoom,
+                                   QStringLiteral("Visualizza l'immagine ingrandita"));
+    for (ToolButton* b : {SpeedButton10, SB_Prede_ApriImg, SB_Prede_ZoomImg})
+        b->raise();
+
+    SBNew_Prede = toolBar->button(opNew);
+    SBCancel_Prede = toolBar->button(opCancel);
+    SBSave_Prede = toolBar->button(opSave);
+    SBDel_Prede = toolBar->button(opDelete);
+    ConnectRecordButtons(toolBar, this, &TCatchPanel::SBNew_PredeClick,
+                         &TCatchPanel::SBCancel_PredeClick, &TCatchPanel::SBSave_PredeClick,
+                         &TCatchPanel::SBDel_PredeClick);
+    ConnectGuarded(SB_Prede_ApriImg, &QToolButton::clicked, this,
+                   &TCatchPanel::SB_Prede_ApriImgClick);
+    ConnectGuarded(SB_Prede_ZoomImg, &QToolButton::clicked, this,
+                   &TCatchPanel::SB_Prede_ZoomImgClick);
+    ConnectGuarded(SpeedButton10, &QToolButton::clicked, this, &TCatchPanel::SpeedButton10Click);
+    ConnectGuarded(DBEditQPredeImg, &QLineEdit::textChanged, this,
+                   &TCatchPanel::DBEditQPredeImgChange);
+}
+
+void TCatchPanel::bind(TDM_Sessioni& module) {
+    m_module = &module;
+    DataSource* catches = &module.DS_QSESSPrede;
+    DBGrid2->setDataSource(catches);
+    DBN_Prede->setDataSource(catches);
+    m_form.bind(catches);
+    struct Lookup {
+        const char* box;
+        DataSource* list;
+        const char* key;
+        const char* shown;
+    };
+    const Lookup lookups[] = {
+        {"DBLookupComboBox7", &module.Ds_Orario, "Id_Orario", "Ds_Orario"},
+        // Only the anglers of the session: a catch goes to one of them.
+        {"DBLookupComboBox2", &module.DS_QSESSCarpisti, "Id_Pescatore", "Ds_pescatore"},
+        {"DBLookupComboBox3", &module.DS_QEsche, "Id_Esca", "Ds_Esca"},
+        {"DBLookupComboBox4", &module.DS_Innesco, "Id_innesco", "Ds_innesco"},
+        {"DBLookupComboBox5", &module.DS_Montature, "Id_Montatura", "DS_Montatura"},
+        {"DBLookupComboBox6", &module.DS_QTipoCondMeteo, "Id_Condmeteo", "Ds_Condmeteo"},
+        {"DBLookupComboBox1", &module.DS_QTipovento, "Id_tipovento", "ds_tipovento"},
+    };
+    for (const Lookup& l : lookups)
+        m_form.bindLookup(l.box, l.list, QLatin1String(l.key), QLatin1String(l.shown));
+    ConnectListButtons(
+        this,
+        {{SpeedButton5, QStringLiteral("ELENCO ESCHE"), 5, {&module.ADOQ_Esche}},
+         {SpeedButton6, QStringLiteral("ELENCO INNESCHI"), 6, {&module.ADOQ_Innesco}},
+         {SpeedButton7, QStringLiteral("ELENCO MONTATURE"), 7, {&module.ADOQ_Montature}},
+         {SpeedButton8, QStringLiteral("ELENCO CONDIZIONI METEO"), 8, {&module.ADOQ_TipoCondMeteo}},
+         {SpeedButton3, QStringLiteral("ELENCO VENTI"), 3, {&module.ADOQ_Tipovento}}},
+        [](const QString& caption, int code) { FrmCambiaElenco->EditList(caption, code); });
+}
+
+void TCatchPanel::reloaded() {
+    SetupCatchGrid(false);
+    updateNewButton();
+}
+
+void TCatchPanel::SetCatchEditable(bool on) {
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             SB_Prede_ZoomImg, SB_Prede_ApriImg, SpeedButton10, DBLookupComboBox7, DBEdit2, DBEdit3,
+             DBEdit4, DBComboTipoPreda, DBLookupComboBox2, DBLookupComboBox3, DBLookupComboBox4,
+             DBLookupComboBox5, DBLookupComboBox6, DBLookupComboBox1, DBComboBox2})
+        w->setEnabled(on); // white when on, button face when off (the edit colours)
+}
+
+void TCatchPanel::SetupCatchGrid(bool on) {
+    ApplyGridColumns(*DBGrid2, catchColumns(on));
+}
+
+void TCatchPanel::SetCatchNavigation(bool on) {
+    m_navigation = on;
+    TB_Prede->setNavigation(on);
+    updateNewButton();
+}
+
+void TCatchPanel::updateNewButton() {
+    // A catch needs its session's key: none while no session is saved.
+    SBNew_Prede->setEnabled(m_navigation && m_module && m_module->CurrentSessionId() != 0);
+}
+
+void TCatchPanel::SBNew_PredeClick() {
+    m_module->Operazione(opNew, m_host.catchDataSetName());
+    m_module->ADOQ_SESSPrede.setValue(QStringLiteral("Nm_uscita"), m_module->CurrentSessionId());
+    SetCatchEditable(true);
+    SetCatchNavigation(false);
+    DBEdit2->setFocus(Qt::OtherFocusReason);
+}
+
+void TCatchPanel::SBSave_PredeClick() {
+    SetCatchEditable(false);
+    int r = orOk;
+    try {
+        r = m_module->Operazione(opSave, m_host.catchDataSetName());
+    } catch (...) {
+        // Refused by the database: the catch stays pending and open to correction.
+        SetCatchEditable(true);
+        throw;
+    }
+    m_host.HandleOperationResult(r);
+    SetCatchNavigation(true);
+}
+
+void TCatchPanel::SBCancel_PredeClick() {
+    SetCatchEditable(false);
+    const int r = m_module->Operazione(opCancel, m_host.catchDataSetName());
+    m_host.HandleOperationResult(r);
+    SetCatchNavigation(true);
+}
+
+void TCatchPanel::SBDel_PredeClick() {
+    const int r = m_module->Operazione(opDelete, m_host.catchDataSetName());
+    m_host.HandleOperationResult(r);
+}
+
+void TCatchPanel::showPhoto(bool reportMissing) {
+    const QString path = DBEditQPredeImg->text();
+    if (path.isEmpty()) {
+        Image1->setVisible(false);
+        return;
+    }
+    Image1->setVisible(true);
+    try {
+        Image1->setPicture(LoadPicture(path, Image1->size()));
+    } catch (const PictureError&) {
+        if (!reportMissing)
+            throw;
+        // The preview keeps the picture it showed before.
+        showWarning(kPhotoNotFound);
+    }
+}
+
+void TCatchPanel::DBEditQPredeImgChange() {
+    showPhoto(/*reportMissing=*/true);
+}
+
+void TCatchPanel::ReloadCatchPhoto() {
+    showPhoto(/*reportMissing=*/false);
+}
+
+void TCatchPanel::SB_Prede_ApriImgClick() {
+    const QString chosen =
+        AskOpenFileName(m_group->window(), QStringLiteral("Apri"), kPictureFilter);
+    if (!chosen.isEmpty())
+        OPD_PredeCanClose(chosen);
+}
+
+void TCatchPanel::OPD_PredeCanClose(const QString& fileName) {
+    if (fileName.isEmpty())
+        return;
+    Query& catches = m_module->ADOQ_SESSPrede;
+    if (!catches.isEditing())
+        catches.edit();
+    // The path goes into the catch being edited (stored with its Save); the box shows it and
+    // its change runs the preview.
+    catches.setValue(QStringLiteral("Foto"), fileName);
+    ReloadCatchPhoto();
+}
+
+void TCatchPanel::SB_Prede_ZoomImgClick() {
+    const QString path = DBEditQPredeImg->text();
+    if (path.isEmpty())
+        return;
+    FrmVisFoto->LoadPhoto(path);
+    ShowModal(*FrmVisFoto);
+}
+
+void TCatchPanel::SpeedButton10Click() {
+    Query& catches = m_module->ADOQ_SESSPrede;
+    catches.edit();
+    catches.setValue(QStringLiteral("Foto"), QVariant());
+    // The catch is stored at once with the cleared path and every other pending change. A
+    // failure is reported like any other save, and what was typed stays pending.
+    const int r = m_module->Operazione(opSave, m_host.catchDataSetName());
+    if (r == orConvertError) {
+        showWarning(MainWindowHost::kFormatWarning);
+        return;
+    }
+    Image1->setVisible(false);
+}

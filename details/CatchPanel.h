@@ -1,0 +1,94 @@
+#pragma once
+
+#include "widgets/FormBuilder.h"
+#include "widgets/RecordPanel.h"
+
+#include <QObject>
+
+class DBComboBox;
+class DBEdit;
+class DBGrid;
+class DBLookupComboBox;
+class DBNavigator;
+class MainWindowHost;
+class PictureBox;
+class QFrame;
+class QGroupBox;
+class RecordToolBar;
+class TDM_Sessioni;
+class ToolButton;
+
+// The catches of the current session (group "PREDE"): the grid of catches, the fields of the
+// current catch, its photo previewed beside them and zoomed in the photo viewer, and the
+// catch tool bar. The photo is a path to a picture file; the file is never touched.
+class TCatchPanel : public QObject, public RecordPanel {
+    Q_OBJECT
+public:
+    static const QString kPhotoNotFound;
+    static const QString kPictureFilter;
+
+    TCatchPanel(QGroupBox* groupBox3, RecordToolBar* toolBar, MainWindowHost& host);
+    void bind(TDM_Sessioni& module);
+
+    void reloaded() override;
+    void setEditable(bool on) override { SetCatchEditable(on); }
+    void setNavigation(bool on) override { SetCatchNavigation(on); }
+
+    void SetCatchEditable(bool on);
+    void SetupCatchGrid(bool on);
+    void SetCatchNavigation(bool on);
+    // The preview of the path now in the hidden path box; a failure goes to the caller.
+    void ReloadCatchPhoto();
+
+    void SBNew_PredeClick();
+    void SBSave_PredeClick();
+    void SBCancel_PredeClick();
+    void SBDel_PredeClick();
+    void SB_Prede_ApriImgClick();
+    // The user confirmed a file in the open dialog.
+    void OPD_PredeCanClose(const QString& fileName);
+    void DBEditQPredeImgChange();
+    void SB_Prede_ZoomImgClick();
+    void SpeedButton10Click();
+
+    DBGrid* DBGrid2;
+    DBEdit* DBEdit2;
+    DBLookupComboBox* DBLookupComboBox7;
+    DBComboBox* DBComboTipoPreda;
+    DBEdit* DBEdit3;
+    DBLookupComboBox* DBLookupComboBox2;
+    DBLookupComboBox* DBLookupComboBox3;
+    DBLookupComboBox* DBLookupComboBox4;
+    DBLookupComboBox* DBLookupComboBox5;
+    DBEdit* DBEdit4;
+    DBLookupComboBox* DBLookupComboBox6;
+    DBLookupComboBox* DBLookupComboBox1;
+    DBComboBox* DBComboBox2;
+    DBEdit* DBEditQPredeImg;
+    QFrame* Shape1;
+    PictureBox* Image1;
+    ToolButton* SpeedButton10;
+    ToolButton* SB_Prede_ApriImg;
+    ToolButton* SB_Prede_ZoomImg;
+    ToolButton* SpeedButton5;
+    ToolButton* SpeedButton6;
+    ToolButton* SpeedButton7;
+    ToolButton* SpeedButton8;
+    ToolButton* SpeedButton3;
+    RecordToolBar* TB_Prede;
+    DBNavigator* DBN_Prede;
+    ToolButton* SBNew_Prede;
+    ToolButton* SBCancel_Prede;
+    ToolButton* SBSave_Prede;
+    ToolButton* SBDel_Prede;
+
+private:
+    void updateNewButton();
+    void showPhoto(bool reportMissing);
+
+    QGroupBox* m_group;
+    MainWindowHost& m_host;
+    FormBuilder m_form;
+    TDM_Sessioni* m_module = nullptr;
+    bool m_navigation = true;
+};
