@@ -5,8 +5,8 @@
 #include <cstring>
 
 extern "C" {
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 }
 
 namespace {
@@ -119,5 +119,26 @@ bool decodeJpeg(const unsigned char* data, std::size_t size, QSize fitInto, long
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
     failure->kind = JpegFailure::None;
+    return true;
+}
+
+bool readJpegSize(const unsigned char* data, std::size_t size, QSize* out) {
+    jpeg_decompress_struct cinfo;
+    ErrorManager err;
+    JpegFailure failure;
+    std::memset(&cinfo, 0, sizeof cinfo);
+    cinfo.err = jpeg_std_error(&err.pub);
+    err.pub.error_exit = fail;
+    err.pub.emit_message = message;
+    err.failure = &failure;
+    if (setjmp(err.jump)) {
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
+    jpeg_read_header(&cinfo, TRUE);
+    *out = QSize(static_cast<int>(cinfo.image_width), static_cast<int>(cinfo.image_height));
+    jpeg_destroy_decompress(&cinfo);
     return true;
 }

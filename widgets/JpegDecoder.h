@@ -19,3 +19,6 @@ struct JpegFailure {
 // picture takes when fitted proportionally into it.
 bool decodeJpeg(const unsigned char* data, std::size_t size, QSize fitInto, long long maxPixels,
                 QImage* out, JpegFailure* failure);
+
+// The picture's size from its header alone; false for data that is not a JPEG.
+bool readJpegSize(const unsigned char* data, std::size_t size, QSize* out);

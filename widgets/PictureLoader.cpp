@@ -1,7 +1,9 @@
 #include "widgets/PictureLoader.h"
 
+#include "widgets/ExifInfo.h"
 #include "widgets/JpegDecoder.h"
 #include "widgets/PictureError.h"
+#include "widgets/PictureFit.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -87,12 +89,46 @@ QImage decodeBitmap(const QByteArray& bytes, const QString& name) {
     return image;
 }
 
+const unsigned char* bytesOf(const QByteArray& bytes) {
+    return reinterpret_cast<const unsigned char*>(bytes.constData());
+}
+
+// The embedded thumbnail, when it shows the whole photo (same proportions) and is large
+// enough for the destination without being enlarged. Sizes are the stored ones, before the
+// orientation turns them.
+QImage usableThumbnail(const QByteArray& bytes, const ExifInfo& exif, QSize fitInto) {
+    if (!fitInto.isValid() || fitInto.isEmpty() || exif.thumbnail.isEmpty())
+        return QImage();
+    QSize photo;
+    if (!readJpegSize(bytesOf(bytes), size_t(bytes.size()), &photo) || photo.isEmpty())
+        return QImage();
+    QImage thumb;
+    JpegFailure failure;
+    if (!decodeJpeg(bytesOf(exif.thumbnail), size_t(exif.thumbnail.size()), QSize(), MaxPixels,
+                    &thumb, &failure))
+        return QImage();
+    const qint64 cross =
+        qint64(thumb.width()) * photo.height() - qint64(thumb.height()) * photo.width();
+    if (qAbs(cross) * 50 > qint64(thumb.height()) * photo.width()) // proportions differ by >2%
+        return QImage();
+    const QSize area = ExifSwapsSides(exif.orientation) ? fitInto.transposed() : fitInto;
+    const QSize needed = FitPicture(photo, area, PictureMode::Fit).size();
+    if (thumb.width() < qMin(needed.width(), photo.width()) ||
+        thumb.height() < qMin(needed.height(), photo.height()))
+        return QImage();
+    return thumb;
+}
+
 QImage decodeJpegBytes(const QByteArray& bytes, const QString& name, QSize fitInto) {
+    const ExifInfo exif = ReadExif(bytes);
+    // A small destination: the camera's own thumbnail spares decoding the photo.
+    if (QImage thumb = usableThumbnail(bytes, exif, fitInto); !thumb.isNull())
+        return ApplyExifOrientation(thumb, exif.orientation);
     QImage image;
     JpegFailure failure;
-    if (decodeJpeg(reinterpret_cast<const unsigned char*>(bytes.constData()), size_t(bytes.size()),
-                   fitInto, MaxPixels, &image, &failure))
-        return image;
+    const QSize stored = ExifSwapsSides(exif.orientation) ? fitInto.transposed() : fitInto;
+    if (decodeJpeg(bytesOf(bytes), size_t(bytes.size()), stored, MaxPixels, &image, &failure))
+        return ApplyExifOrientation(image, exif.orientation);
     if (failure.kind == JpegFailure::TooLarge)
         throw tooLarge(name, failure.width, failure.height);
     throw damaged(name, "JPEG");

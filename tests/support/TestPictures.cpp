@@ -3,6 +3,9 @@
 #include <QBuffer>
 #include <QPainter>
 #include <QtEndian>
+#include <cstdlib>
+#include <cstring>
+#include <libexif/exif-data.h>
 
 namespace TestPictures {
 
@@ -40,6 +43,38 @@ QByteArray withJpegSize(QByteArray jpeg, int width, int height) {
         }
     }
     return jpeg;
+}
+
+QByteArray solidJpeg(QSize size, QColor colour) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return encode(image, "JPG", 90);
+}
+
+QByteArray withExif(const QByteArray& jpeg, int orientation, const QByteArray& thumbnail) {
+    ExifData* exif = exif_data_new();
+    exif_data_set_byte_order(exif, EXIF_BYTE_ORDER_INTEL);
+    ExifEntry* entry = exif_entry_new();
+    exif_content_add_entry(exif->ifd[EXIF_IFD_0], entry);
+    exif_entry_initialize(entry, EXIF_TAG_ORIENTATION);
+    exif_set_short(entry->data, EXIF_BYTE_ORDER_INTEL, ExifShort(orientation));
+    exif_entry_unref(entry);
+    if (!thumbnail.isEmpty()) {
+        // Freed by exif_data_unref with the default allocator.
+        exif->data = static_cast<unsigned char*>(std::malloc(size_t(thumbnail.size())));
+        std::memcpy(exif->data, thumbnail.constData(), size_t(thumbnail.size()));
+        exif->size = unsigned(thumbnail.size());
+    }
+    unsigned char* block = nullptr;
+    unsigned int length = 0;
+    exif_data_save_data(exif, &block, &length);
+    exif_data_unref(exif);
+    QByteArray app1("\xFF\xE1", 2);
+    char size[2];
+    qToBigEndian<quint16>(quint16(length + 2), size);
+    app1.append(size, 2).append(reinterpret_cast<const char*>(block), qsizetype(length));
+    std::free(block);
+    return jpeg.left(2) + app1 + jpeg.mid(2);
 }
 
 QByteArray withBitmapSize(QByteArray bitmap, int width, int height) {

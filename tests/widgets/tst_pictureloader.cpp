@@ -17,6 +17,10 @@ private slots:
     void loads();
     void refuses_data();
     void refuses();
+    void exifOrientation_data();
+    void exifOrientation();
+    void embeddedThumbnailForSmallDestinations_data();
+    void embeddedThumbnailForSmallDestinations();
     void reducedScaleForSmallDestinations_data();
     void reducedScaleForSmallDestinations();
 
@@ -105,6 +109,55 @@ void TestPictureLoader::refuses() {
         QVERIFY2(e.message().contains(message), qPrintable(e.message()));
         QVERIFY2(e.message().contains(path), qPrintable(e.message()));
     }
+}
+
+void TestPictureLoader::exifOrientation_data() {
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<QSize>("shown");
+    QTest::addColumn<QPoint>("darkCorner"); // where the stored top-left corner ends up
+    // The pattern is darkest at its stored top-left corner (red and green both low).
+    QTest::newRow("as stored") << 1 << QSize(120, 80) << QPoint(0, 0);
+    QTest::newRow("mirrored") << 2 << QSize(120, 80) << QPoint(119, 0);
+    QTest::newRow("upside down") << 3 << QSize(120, 80) << QPoint(119, 79);
+    QTest::newRow("flipped") << 4 << QSize(120, 80) << QPoint(0, 79);
+    QTest::newRow("transposed") << 5 << QSize(80, 120) << QPoint(0, 0);
+    QTest::newRow("quarter turn clockwise") << 6 << QSize(80, 120) << QPoint(79, 0);
+    QTest::newRow("transverse") << 7 << QSize(80, 120) << QPoint(79, 119);
+    QTest::newRow("quarter turn anticlockwise") << 8 << QSize(80, 120) << QPoint(0, 119);
+}
+
+void TestPictureLoader::exifOrientation() {
+    QFETCH(int, orientation);
+    QFETCH(QSize, shown);
+    QFETCH(QPoint, darkCorner);
+    const QString path =
+        write(QStringLiteral("telefono.jpg"),
+              TestPictures::withExif(TestPictures::jpeg(QSize(120, 80), 95), orientation));
+    const QImage image = LoadPicture(path);
+    QCOMPARE(image.size(), shown);
+    const QColor dark = image.pixelColor(darkCorner);
+    QVERIFY2(dark.red() < 40 && dark.green() < 40, qPrintable(dark.name()));
+}
+
+void TestPictureLoader::embeddedThumbnailForSmallDestinations_data() {
+    QTest::addColumn<QSize>("thumbnail");
+    QTest::addColumn<QSize>("fitInto");
+    QTest::addColumn<bool>("used");
+    QTest::newRow("160x120 for the catch preview") << QSize(160, 120) << QSize(163, 108) << true;
+    QTest::newRow("too small for the destination") << QSize(80, 60) << QSize(163, 108) << false;
+    QTest::newRow("other proportions (black bands)") << QSize(160, 160) << QSize(163, 108) << false;
+    QTest::newRow("full size: never the thumbnail") << QSize(160, 120) << QSize() << false;
+}
+
+void TestPictureLoader::embeddedThumbnailForSmallDestinations() {
+    QFETCH(QSize, thumbnail);
+    QFETCH(QSize, fitInto);
+    QFETCH(bool, used);
+    const QByteArray photo = TestPictures::withExif(TestPictures::jpeg(QSize(800, 600)), 1,
+                                                    TestPictures::solidJpeg(thumbnail, Qt::red));
+    const QImage image = LoadPicture(write(QStringLiteral("camera.jpg"), photo), fitInto);
+    const QColor centre = image.pixelColor(image.width() / 2, image.height() / 2);
+    QCOMPARE(image.size() == thumbnail && centre.red() > 200 && centre.green() < 60, used);
 }
 
 void TestPictureLoader::reducedScaleForSmallDestinations_data() {
