@@ -32,6 +32,7 @@ test-asan: build-asan
 bench: build
 	$(BUILD_DIR)/bin/lunkerledger-bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/lunkerledger-bench-picture
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/lunkerledger-bench-window
 
 # libFuzzer targets, built with clang: build-fuzz/bin/fuzz_picture [corpus dir]
 fuzz: deps
