@@ -8,6 +8,7 @@
 #include "lists/U_FRM_FrmCambiaElenco.h"
 #include "sessions/UDM_Reportage.h"
 #include "sessions/UDM_Sessioni.h"
+#include "sessions/U_FRM_FrmReportage.h"
 #include "widgets/ErrorGuard.h"
 
 #include <QApplication>
@@ -38,6 +39,10 @@ void Program::create() {
     DM_Reportage = dmReportage.get();
     // 7. The hidden windows, in this order: reportage, list editor, photo viewer, statistics.
     Guarded([this] {
+        frmReportage = std::make_unique<TFrmReportage>();
+        FrmReportage = frmReportage.get();
+    });
+    Guarded([this] {
         frmCambiaElenco = std::make_unique<TFrmCambiaElenco>();
         FrmCambiaElenco = frmCambiaElenco.get();
     });
@@ -63,6 +68,8 @@ Program::~Program() {
     frmVisFoto.reset();
     FrmCambiaElenco = nullptr;
     frmCambiaElenco.reset();
+    FrmReportage = nullptr;
+    frmReportage.reset();
     DM_Reportage = nullptr;
     dmReportage.reset();
     DM_Elenco = nullptr;

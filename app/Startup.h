@@ -8,6 +8,7 @@ class TDM_Reportage;
 class TDM_Sessioni;
 class TFrmAbout;
 class TFrmCambiaElenco;
+class TFrmReportage;
 class TFrmUscita;
 class TFrmVisFoto;
 
@@ -30,6 +31,7 @@ public:
     std::unique_ptr<TDM_Sessioni> dmSessioni;
     std::unique_ptr<TDM_Elenco> dmElenco;
     std::unique_ptr<TDM_Reportage> dmReportage;
+    std::unique_ptr<TFrmReportage> frmReportage;
     std::unique_ptr<TFrmCambiaElenco> frmCambiaElenco;
     std::unique_ptr<TFrmVisFoto> frmVisFoto;
     std::unique_ptr<TFrmAbout> frmAbout;

@@ -18,6 +18,7 @@ MessageAnswer showMessage(const MessageRequest& request) {
     case MessageButtons::YesNo:
         return MessageAnswer::No;
     case MessageButtons::OkCancel:
+    case MessageButtons::YesNoCancel:
         return MessageAnswer::Cancel;
     default:
         return MessageAnswer::Ok;
@@ -40,4 +41,9 @@ void showInformation(const QString& text) {
 bool askConfirmation(const QString& text) {
     return showMessage({MessageKind::Confirmation, QStringLiteral("Confirm"), text,
                         MessageButtons::YesNo}) == MessageAnswer::Yes;
+}
+
+MessageAnswer askYesNoCancel(const QString& text) {
+    return showMessage(
+        {MessageKind::Confirmation, QStringLiteral("Confirm"), text, MessageButtons::YesNoCancel});
 }

@@ -6,7 +6,7 @@
 // itself: the program installs boxes on screen, tests install a script that records the
 // texts and gives the answers a case needs.
 enum class MessageKind { Error, Warning, Information, Confirmation };
-enum class MessageButtons { Ok, YesNo, OkCancel };
+enum class MessageButtons { Ok, YesNo, OkCancel, YesNoCancel };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
 struct MessageRequest {
@@ -32,3 +32,5 @@ void showError(const QString& text);
 void showWarning(const QString& text);
 void showInformation(const QString& text);
 bool askConfirmation(const QString& text); // Yes and No; true on Yes
+// Yes, No and Cancel, caption "Confirm".
+MessageAnswer askYesNoCancel(const QString& text);

@@ -48,21 +48,6 @@ const ListCode kLists[] = {
     {"ADOQ_TipoSessione", "Ds_TipoSessione"},
 };
 
-RecordToolBarLayout listToolBar() {
-    return {"TB_Sessione",
-            {36, 176, 105, 26},
-            nullptr,
-            0,
-            22,
-            2,
-            2,
-            16,
-            {{opNew, "SBNew_Sessione", 23, QStringLiteral("Nuovo elemento")},
-             {opCancel, "SBCancel_Sessione", 23, QStringLiteral("Elimina le modifiche")},
-             {opSave, "SBSave_Sessione", 23, QStringLiteral("Salva le modifiche")},
-             {opDelete, "SBDel_Sessione", 23, QStringLiteral("Elimina l'elemento corrente")}}};
-}
-
 } // namespace
 
 TFrmCambiaElenco::TFrmCambiaElenco(QWidget* parent)
@@ -84,7 +69,7 @@ TFrmCambiaElenco::TFrmCambiaElenco(QWidget* parent)
                          /*rowLines=*/true});
     DBGrid1->setDataSource(DM_Elenco ? &DM_Elenco->DS_Elenco : nullptr);
 
-    TB_Sessione = new RecordToolBar(GroupBox1, listToolBar());
+    TB_Sessione = new RecordToolBar(GroupBox1, ElementToolBarLayout({36, 176, 105, 26}));
     SBNew_Sessione = TB_Sessione->button(opNew);
     SBCancel_Sessione = TB_Sessione->button(opCancel);
     SBSave_Sessione = TB_Sessione->button(opSave);

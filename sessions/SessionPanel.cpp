@@ -7,7 +7,9 @@
 #include "engine/TextConversion.h"
 #include "lists/U_FRM_FrmCambiaElenco.h"
 #include "sessions/SessionSeason.h"
+#include "sessions/UDM_Reportage.h"
 #include "sessions/UDM_Sessioni.h"
+#include "sessions/U_FRM_FrmReportage.h"
 #include "widgets/DBComboBox.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DBMemo.h"
@@ -15,6 +17,7 @@
 #include "widgets/ErrorGuard.h"
 #include "widgets/ListButtons.h"
 #include "widgets/MainWindowHost.h"
+#include "widgets/ModalSeam.h"
 #include "widgets/RecordToolBar.h"
 #include "widgets/ToolButton.h"
 #include "widgets/UiFonts.h"
@@ -146,6 +149,8 @@ TSessionPanel::TSessionPanel(QGroupBox* groupBox1, RecordToolBar* toolBar, QGrou
                          &TSessionPanel::SBCancel_SessioneClick,
                          &TSessionPanel::SBSave_SessioneClick, &TSessionPanel::SBDel_SessioneClick);
     ConnectGuarded(DBN_Sessioni, &DBNavigator::clicked, this, &TSessionPanel::DBN_SessioniClick);
+    ConnectGuarded(SBReportage_sessione, &QToolButton::clicked, this,
+                   &TSessionPanel::SBReportage_sessioneClick);
 }
 
 TSessionPanel::~TSessionPanel() {
@@ -257,6 +262,13 @@ void TSessionPanel::SBDel_SessioneClick() {
 
 void TSessionPanel::DBN_SessioniClick() {
     m_host.RefreshMainWindow();
+}
+
+void TSessionPanel::SBReportage_sessioneClick() {
+    FrmReportage->ReportageSessionId = m_module->CurrentSessionId();
+    FrmReportage->PrepareReportage();
+    ShowModal(*FrmReportage);
+    showReportageCount(DM_Reportage->ReportageCount());
 }
 
 void TSessionPanel::SetSessionBrowsing(bool on) {

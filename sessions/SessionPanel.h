@@ -46,6 +46,7 @@ public:
     void SBCancel_SessioneClick();
     void SBDel_SessioneClick();
     void DBN_SessioniClick();
+    void SBReportage_sessioneClick();
 
     void SetSessionBrowsing(bool on);
     void SetSessionEditable(bool on);

@@ -1,5 +1,6 @@
 #include "sessions/UDM_Reportage.h"
 
+#include "data/U_DBUtils.h"
 #include "data/U_QFile.h"
 #include "sessions/UDM_Sessioni.h"
 
@@ -14,4 +15,8 @@ void TDM_Reportage::RefreshReportage() {
 
 int TDM_Reportage::ReportageCount() const {
     return ADOQ_Reportage.recordCount();
+}
+
+int TDM_Reportage::ReportageOperation(int code) {
+    return RecordOperation(code, ADOQ_Reportage);
 }

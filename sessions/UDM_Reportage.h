@@ -14,6 +14,8 @@ public:
     // leaves it closed.
     void RefreshReportage();
     int ReportageCount() const;
+    // A record operation (New, Save, Cancel, Delete) on the entries.
+    int ReportageOperation(int code);
 
     Connection* const conn;
     Query ADOQ_Reportage{QStringLiteral("ADOQ_Reportage"), this, conn};

@@ -10,8 +10,8 @@ class DBGrid;
 struct GridColumn {
     int position = -1;
     const char* field = nullptr;
-    QString title;  // empty: keep the field's name
-    int width = -1; // -1: keep the width
+    QString title = {}; // empty: keep the name of the field
+    int width = -1;     // -1: keep the width
     bool visible = true;
 };
 

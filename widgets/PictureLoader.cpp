@@ -12,6 +12,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 namespace PictureLoader {
 
@@ -119,8 +120,24 @@ QImage usableThumbnail(const QByteArray& bytes, const ExifInfo& exif, QSize fitI
     return thumb;
 }
 
-QImage decodeJpegBytes(const QByteArray& bytes, const QString& name, QSize fitInto) {
+// The destination a proportional decode must cover so that the picture can also fill the
+// whole area: the area scaled up to the picture's proportions.
+QSize coveringSize(const QByteArray& bytes, QSize area, bool swapped) {
+    QSize photo;
+    if (!readJpegSize(bytesOf(bytes), size_t(bytes.size()), &photo) || photo.isEmpty())
+        return area;
+    if (swapped)
+        photo.transpose();
+    const double scale =
+        std::max(double(area.width()) / photo.width(), double(area.height()) / photo.height());
+    return QSize(int(std::ceil(photo.width() * scale)), int(std::ceil(photo.height() * scale)));
+}
+
+QImage decodeJpegBytes(const QByteArray& bytes, const QString& name, QSize fitInto,
+                       Coverage coverage) {
     const ExifInfo exif = ReadExif(bytes);
+    if (coverage == Coverage::Fill && fitInto.isValid() && !fitInto.isEmpty())
+        fitInto = coveringSize(bytes, fitInto, ExifSwapsSides(exif.orientation));
     // A small destination: the camera's own thumbnail spares decoding the photo.
     if (QImage thumb = usableThumbnail(bytes, exif, fitInto); !thumb.isNull())
         return ApplyExifOrientation(thumb, exif.orientation);
@@ -137,25 +154,25 @@ QImage decodeJpegBytes(const QByteArray& bytes, const QString& name, QSize fitIn
 } // namespace
 
 QImage decode(const QByteArray& bytes, const QString& extension, const QString& displayName,
-              QSize fitInto) {
+              QSize fitInto, Coverage coverage) {
     const QString ext = extension.toLower();
     if (ext == QLatin1String("bmp"))
         return decodeBitmap(bytes, displayName);
     if (ext == QLatin1String("jpg") || ext == QLatin1String("jpeg"))
-        return decodeJpegBytes(bytes, displayName, fitInto);
+        return decodeJpegBytes(bytes, displayName, fitInto, coverage);
     throw PictureError(QStringLiteral("Il file '%1' non è un'immagine che il programma sa "
                                       "leggere: sono ammessi i formati bmp, jpg e jpeg.")
                            .arg(displayName));
 }
 
-QImage load(const QString& path, QSize fitInto) {
+QImage load(const QString& path, QSize fitInto, Coverage coverage) {
     if (path.isEmpty())
         throw PictureError(QStringLiteral("Nessun file immagine indicato."));
     const QFileInfo info(path);
     const QString suffix = info.suffix().toLower();
     if (suffix != QLatin1String("bmp") && suffix != QLatin1String("jpg") &&
         suffix != QLatin1String("jpeg"))
-        return decode(QByteArray(), suffix, path, fitInto); // refused by kind, file untouched
+        return decode(QByteArray(), suffix, path, fitInto, coverage); // refused, untouched
     if (!info.exists())
         throw PictureError(QStringLiteral("Il file immagine '%1' non esiste.").arg(path));
     if (!info.isFile())
@@ -169,7 +186,7 @@ QImage load(const QString& path, QSize fitInto) {
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw PictureError(QStringLiteral("Impossibile leggere il file immagine '%1'.").arg(path));
-    return decode(bytes, suffix, path, fitInto);
+    return decode(bytes, suffix, path, fitInto, coverage);
 }
 
 } // namespace PictureLoader

@@ -24,6 +24,8 @@ MessageAnswer QtMessageSeam::show(const MessageRequest& request) {
         buttons = QMessageBox::Yes | QMessageBox::No;
     else if (request.buttons == MessageButtons::OkCancel)
         buttons = QMessageBox::Ok | QMessageBox::Cancel;
+    else if (request.buttons == MessageButtons::YesNoCancel)
+        buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
 
     QString text = request.text;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -38,6 +40,14 @@ MessageAnswer QtMessageSeam::show(const MessageRequest& request) {
     case QMessageBox::Cancel:
         return MessageAnswer::Cancel;
     default:
-        return request.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+        // Closed without a choice: the answer that changes nothing.
+        switch (request.buttons) {
+        case MessageButtons::YesNo:
+            return MessageAnswer::No;
+        case MessageButtons::Ok:
+            return MessageAnswer::Ok;
+        default:
+            return MessageAnswer::Cancel;
+        }
     }
 }

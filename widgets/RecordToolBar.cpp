@@ -66,3 +66,18 @@ void RecordToolBar::setNavigation(bool on) {
         if (ToolButton* b = button(op))
             b->setEnabled(on);
 }
+
+RecordToolBarLayout ElementToolBarLayout(const QRect& rect) {
+    return {"TB_Sessione",
+            rect,
+            nullptr,
+            0,
+            22,
+            2,
+            2,
+            16,
+            {{opNew, "SBNew_Sessione", 23, QStringLiteral("Nuovo elemento")},
+             {opCancel, "SBCancel_Sessione", 23, QStringLiteral("Elimina le modifiche")},
+             {opSave, "SBSave_Sessione", 23, QStringLiteral("Salva le modifiche")},
+             {opDelete, "SBDel_Sessione", 23, QStringLiteral("Elimina l'elemento corrente")}}};
+}

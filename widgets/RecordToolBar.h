@@ -33,6 +33,10 @@ struct RecordToolBarLayout {
     std::vector<RecordButtonSpec> buttons = {};
 };
 
+// The four-button bar of the windows that edit a list of elements (the list editor, the
+// reportage): no navigator, buttons of 23 x 22, hints speaking of an element.
+RecordToolBarLayout ElementToolBarLayout(const QRect& rect);
+
 // The tool bar of a record panel: a navigator with First, Prior, Next and Last and the
 // New, Cancel, Save and Delete buttons, with borders on its left and right edges only. A
 // click on a record button is emitted as the operation it stands for.

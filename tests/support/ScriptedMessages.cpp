@@ -17,6 +17,7 @@ MessageAnswer ScriptedMessages::show(const MessageRequest& request) {
         m_unscripted << request.text;
         return MessageAnswer::No;
     case MessageButtons::OkCancel:
+    case MessageButtons::YesNoCancel:
         m_unscripted << request.text;
         return MessageAnswer::Cancel;
     default:
