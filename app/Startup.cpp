@@ -9,6 +9,8 @@
 #include "sessions/UDM_Reportage.h"
 #include "sessions/UDM_Sessioni.h"
 #include "sessions/U_FRM_FrmReportage.h"
+#include "stats/UDM_Statistiche.h"
+#include "stats/U_FRM_FrmStat.h"
 #include "widgets/ErrorGuard.h"
 
 #include <QApplication>
@@ -50,7 +52,14 @@ void Program::create() {
         frmVisFoto = std::make_unique<TFrmVisFoto>();
         FrmVisFoto = frmVisFoto.get();
     });
-    // 8. The statistics module.
+    Guarded([this] {
+        frmStat = std::make_unique<TFrmStat>();
+        FrmStat = frmStat.get();
+    });
+    // 8. The statistics module, the last data module.
+    dmStatistiche = std::make_unique<TDM_Statistiche>(&dmConn->ADOConnection1);
+    DM_Statistiche = dmStatistiche.get();
+    Guarded([this] { dmStatistiche->DataModuleCreate(); });
     // 9. The About box, hidden.
     Guarded([this] {
         frmAbout = std::make_unique<TFrmAbout>();
@@ -64,6 +73,10 @@ void Program::create() {
 Program::~Program() {
     FrmAbout = nullptr;
     frmAbout.reset();
+    DM_Statistiche = nullptr;
+    dmStatistiche.reset();
+    FrmStat = nullptr;
+    frmStat.reset();
     FrmVisFoto = nullptr;
     frmVisFoto.reset();
     FrmCambiaElenco = nullptr;

@@ -8,6 +8,8 @@ class TDM_Reportage;
 class TDM_Sessioni;
 class TFrmAbout;
 class TFrmCambiaElenco;
+class TFrmStat;
+class TDM_Statistiche;
 class TFrmReportage;
 class TFrmUscita;
 class TFrmVisFoto;
@@ -34,5 +36,7 @@ public:
     std::unique_ptr<TFrmReportage> frmReportage;
     std::unique_ptr<TFrmCambiaElenco> frmCambiaElenco;
     std::unique_ptr<TFrmVisFoto> frmVisFoto;
+    std::unique_ptr<TFrmStat> frmStat;
+    std::unique_ptr<TDM_Statistiche> dmStatistiche;
     std::unique_ptr<TFrmAbout> frmAbout;
 };

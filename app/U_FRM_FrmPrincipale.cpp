@@ -12,6 +12,7 @@
 #include "sessions/SessionPanel.h"
 #include "sessions/UDM_Reportage.h"
 #include "sessions/UDM_Sessioni.h"
+#include "stats/U_FRM_FrmStat.h"
 #include "widgets/DBNavigator.h"
 #include "widgets/ErrorGuard.h"
 #include "widgets/ModalSeam.h"
@@ -268,7 +269,8 @@ void TFrmUscita::closeEvent(QCloseEvent* event) {
 }
 
 void TFrmUscita::Statistiche1Click() {
-    // The statistics window joins here when it exists.
+    if (FrmStat)
+        ShowModal(*FrmStat);
 }
 
 void TFrmUscita::Stampamodulo1Click() {

@@ -129,7 +129,7 @@ void TFrmReportage::PrepareReportage() {
     // Only the column spelled exactly so is shown, whatever else the query returns.
     std::vector<GridColumn> comment;
     if (DBGrid1->columnOfField(QStringLiteral("Ds_commento")) >= 0)
-        comment.push_back({-1, "Ds_commento"});
+        comment.push_back({-1, "Ds_commento", {}, DBGrid1->viewport()->width()});
     ApplyGridColumns(*DBGrid1, comment, /*hideOthers=*/true);
 }
 

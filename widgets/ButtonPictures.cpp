@@ -86,6 +86,25 @@ void paint(QPainter& p, Kind kind, double s) {
         p.setPen(QPen(QColor(0x60, 0x40, 0x20), s * 0.16, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(s * 0.64, s * 0.64), QPointF(s * 0.9, s * 0.9));
         break;
+    case Kind::Printer: // a printer with a sheet
+        p.setPen(outline);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(s * 0.25, s * 0.08, s * 0.5, s * 0.35));
+        p.setBrush(QColor(0x70, 0x70, 0x70));
+        p.drawRoundedRect(QRectF(s * 0.08, s * 0.4, s * 0.84, s * 0.35), s * 0.05, s * 0.05);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(s * 0.25, s * 0.65, s * 0.5, s * 0.27));
+        break;
+    case Kind::TriangleDown:
+    case Kind::TriangleUp: {
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::black);
+        const bool down = kind == Kind::TriangleDown;
+        p.drawPolygon(QPolygonF({QPointF(s * 0.2, down ? s * 0.3 : s * 0.7),
+                                 QPointF(s * 0.8, down ? s * 0.3 : s * 0.7),
+                                 QPointF(s * 0.5, down ? s * 0.75 : s * 0.25)}));
+        break;
+    }
     case Kind::NoPicture: // a small picture crossed out
         p.setPen(outline);
         p.setBrush(QColor(0xa0, 0xd0, 0xf0));

@@ -6,7 +6,21 @@
 // (greyed), as the flat tool buttons take them.
 namespace ButtonPictures {
 
-enum class Kind { New, Cancel, Save, Delete, EditList, Ok, Reportage, OpenFile, Zoom, NoPicture };
+enum class Kind {
+    New,
+    Cancel,
+    Save,
+    Delete,
+    EditList,
+    Ok,
+    Reportage,
+    OpenFile,
+    Zoom,
+    NoPicture,
+    Printer,
+    TriangleDown,
+    TriangleUp,
+};
 
 QPixmap normal(Kind kind, int size = 16);
 QPixmap disabled(Kind kind, int size = 16);

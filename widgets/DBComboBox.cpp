@@ -5,6 +5,8 @@
 #include "widgets/EditColours.h"
 #include "widgets/ErrorGuard.h"
 
+#include <algorithm>
+
 DBComboBox::DBComboBox(QWidget* parent) : QComboBox(parent) {
     setEditable(false);
     ApplyEditColours(this);
@@ -28,7 +30,8 @@ void DBComboBox::choose(int index) {
 }
 
 void DBComboBox::onIndexChanged(int index) {
-    if (m_loading)
+    // Bound to no field (a plain pick list), the choice simply stays.
+    if (m_loading || !m_link.dataSource())
         return;
     bool written = false;
     Guarded([&] {
@@ -60,6 +63,7 @@ void DBLookupComboBox::setListField(const QString& field) {
 }
 
 void DBLookupComboBox::rebuild() {
+    const QVariant picked = m_link.dataSource() ? QVariant() : keyValue();
     m_loading = true;
     clear();
     // The first entry is empty, so a value can be set back to none.
@@ -67,11 +71,15 @@ void DBLookupComboBox::rebuild() {
     for (const FieldLink::Choice& choice : m_list.choices(m_keyField))
         if (!choice.key.isNull())
             addItem(choice.text, choice.key);
+    if (!m_link.dataSource()) // a pick list keeps what was picked, if the list still has it
+        setCurrentIndex(picked.isNull() ? -1 : std::max(findData(picked), 0));
     m_loading = false;
     reload();
 }
 
 void DBLookupComboBox::reload() {
+    if (!m_link.dataSource())
+        return;
     Query* q = m_link.activeDataSet();
     const int field = m_link.fieldIndex();
     int index = -1;

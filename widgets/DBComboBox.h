@@ -32,6 +32,7 @@ private:
 
 // A drop-down list filled from a second dataset (the list): it shows the list field of the
 // list row whose key equals the bound field's value, and writes the key of the row chosen.
+// Bound to no field, it is a pick list whose chosen key the program reads.
 class DBLookupComboBox : public DBComboBox {
     Q_OBJECT
 public:

@@ -21,5 +21,7 @@ QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& 
 QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& filter) {
     if (g_seam)
         return g_seam->saveFileName(parent, caption, filter);
-    return QFileDialog::getSaveFileName(parent, caption, QString(), filter);
+    // A file of that name is replaced without a question.
+    return QFileDialog::getSaveFileName(parent, caption, QString(), filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
