@@ -1,15 +1,19 @@
-// Window benchmark: one step of the main window to the next session (the move, the whole
-// refresh of every panel with the current catch's photo preview, and a repaint), on the
-// lifetime logbook where every catch has a 12-megapixel camera JPEG, beside raw SQLite running
-// the same detail queries for the same session in the same run.
+// Window benchmark, on the lifetime logbook where every catch has a 12-megapixel camera JPEG:
+// one step of the main window to the next session (the move, the whole refresh of every panel
+// with the current catch's photo preview, and a repaint), beside raw SQLite running the same
+// detail queries for the same session; and the statistics window's "OK" (assemble, run, bind,
+// draw) for a joined and a plain quantity, beside raw SQLite running the same text.
 #include "app/Startup.h"
 #include "app/U_FRM_FrmPrincipale.h"
 #include "app/U_FRM_FrmStart.h"
+#include "charts/DBChart.h"
 #include "data/MessageSeam.h"
 #include "data/PrivateProfile.h"
 #include "data/ShippedFiles.h"
 #include "data/U_QFile.h"
 #include "sessions/UDM_Sessioni.h"
+#include "stats/UDM_Statistiche.h"
+#include "stats/U_FRM_FrmStat.h"
 #include "tests/support/TestPictures.h"
 #include "tools/BenchSupport.h"
 #include "widgets/DBNavigator.h"
@@ -19,10 +23,13 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -116,6 +123,28 @@ int main(int argc, char** argv) {
         std::printf("%-58s %10.2f\n", "raw SQLite: the same five detail queries", rawStep);
         std::printf("\nsessions stepped through: %d; boxes shown: %d\n",
                     DM_Sessioni->SessionRecNo(), messages.shown);
+
+        // The statistics window's "OK", drawn into the offscreen window.
+        TFrmStat& stat = *FrmStat;
+        stat.show();
+        stat.CheckBox1->setChecked(true);
+        stat.CheckBox1Click();
+        sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+        std::printf("\n%-58s %10s %10s %7s\n", "statistics \"OK\", all lakes (median of 7)",
+                    "window ms", "raw ms", "ratio");
+        for (const auto& [type, quantity, name] : {std::tuple{1, 7, "bars by bait (joined)"},
+                                                   std::tuple{0, 6, "pie by weight (plain)"}}) {
+            stat.ComboBoxEx1->setCurrentIndex(type);
+            stat.ComboBox1->setCurrentIndex(quantity);
+            const double window = MedianMs(7, [&] {
+                stat.BitBtn1Click();
+                stat.DBChart1->repaint();
+            });
+            RawQuery rawStat(raw, DM_Statistiche->StatSql);
+            const double rawRun = MedianMs(7, [&] { rawStat.run({}); });
+            std::printf("%-58s %10.1f %10.1f %6.2fx\n", name, window, rawRun, window / rawRun);
+        }
+        sqlite3_close(raw);
     }
     installMessageSeam(nullptr);
     return 0;
