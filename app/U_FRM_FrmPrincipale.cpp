@@ -8,6 +8,7 @@
 #include "details/CatchPanel.h"
 #include "details/GroundbaitPanel.h"
 #include "engine/Query.h"
+#include "print/BlankSessionForm.h"
 #include "sessions/AnglersPanel.h"
 #include "sessions/SessionPanel.h"
 #include "sessions/UDM_Reportage.h"
@@ -16,6 +17,7 @@
 #include "widgets/DBNavigator.h"
 #include "widgets/ErrorGuard.h"
 #include "widgets/ModalSeam.h"
+#include "widgets/PrinterSeam.h"
 #include "widgets/ProgramExit.h"
 #include "widgets/RecordToolBar.h"
 #include "widgets/ToolButton.h"
@@ -274,7 +276,7 @@ void TFrmUscita::Statistiche1Click() {
 }
 
 void TFrmUscita::Stampamodulo1Click() {
-    // The blank session form joins here when it exists.
+    Report::Preview(ppReport1(), DefaultPrinter());
 }
 
 void TFrmUscita::Esci1Click() {

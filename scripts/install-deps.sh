@@ -11,7 +11,7 @@ PACKAGES=(
   libjpeg62-turbo-dev libexif-dev
   fonts-liberation fonts-dejavu-core
   clang libclang-rt-14-dev
-  xvfb imagemagick xdotool
+  xvfb imagemagick xdotool poppler-utils
 )
 
 missing=()
