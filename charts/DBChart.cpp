@@ -14,6 +14,7 @@
 #include <QScatterSeries>
 #include <QStackedBarSeries>
 #include <QValueAxis>
+#include <cmath>
 #include <stdexcept>
 
 namespace {
@@ -33,7 +34,10 @@ struct Point {
 } // namespace
 
 DBChart::DBChart(QWidget* parent) : QChartView(parent) {
+    setBackgroundBrush(Qt::white);
+    setFrameShape(QFrame::NoFrame);
     chart()->setBackgroundBrush(Qt::white);
+    chart()->setBackgroundRoundness(0);
     chart()->setPlotAreaBackgroundBrush(Qt::white);
     chart()->setPlotAreaBackgroundVisible(true);
     chart()->legend()->setAlignment(Qt::AlignRight);
@@ -97,9 +101,13 @@ void DBChart::showSeries(ChartKind kind, const Query& data, const QString& label
     double top = 0;
     for (const Point& p : points)
         top = std::max(top, p.value);
-    left->setRange(0, std::max(1.0, top));
-    left->applyNiceNumbers();
-    left->setMin(0);
+    // Counts: whole-number ticks from 0, a step of 1, 2 or 5 times a power of ten.
+    double step = 1;
+    while (top / step > 10)
+        step *= (QString::number(step).startsWith(QLatin1Char('2'))) ? 2.5 : 2;
+    const double ceiling = std::max(step, std::ceil(top / step) * step);
+    left->setRange(0, ceiling);
+    left->setTickCount(int(ceiling / step) + 1);
     left->setLabelFormat(QStringLiteral("%d"));
     chart()->addAxis(bottom, Qt::AlignBottom);
     chart()->addAxis(left, Qt::AlignLeft);

@@ -19,6 +19,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QValueAxis>
+#include <cmath>
 
 class TestStatWindow : public QObject {
     Q_OBJECT
@@ -174,6 +176,14 @@ void TestStatWindow::chartTypesDrawTheSameCounts() {
         QCOMPARE(w().DBChart1->chart()->series().isEmpty(), false);
         if (first.isEmpty())
             first = w().DBChart1->legendTexts();
+        // Bars and line: the count axis starts at 0 and ticks whole numbers.
+        for (QAbstractAxis* axis : w().DBChart1->chart()->axes(Qt::Vertical)) {
+            auto* counts = qobject_cast<QValueAxis*>(axis);
+            QVERIFY(counts);
+            QCOMPARE(counts->min(), 0.0);
+            const double step = counts->max() / (counts->tickCount() - 1);
+            QCOMPARE(step, std::round(step));
+        }
         QCOMPARE(w().DBChart1->legendTexts(), first);
     }
     // Each "OK" replaced the series: bars leave one series, a line its vertices and the line.
