@@ -87,6 +87,7 @@ void Preview(const Layout& layout, QPrinter& printer) {
                                       layout.page.marginsMm, QPageLayout::Millimeter));
     QPrintPreviewDialog preview(&printer);
     preview.setWindowTitle(QStringLiteral("Anteprima di stampa"));
+    preview.resize(820, 700); // the whole sheet readable at once
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&layout](QPrinter* target) { Guarded([&] { Paint(layout, *target); }); });
     ShowModal(preview);
