@@ -8,6 +8,7 @@
 #include "details/CatchPanel.h"
 #include "details/GroundbaitPanel.h"
 #include "engine/Query.h"
+#include "lists/UDM_Elenco.h"
 #include "print/BlankSessionForm.h"
 #include "sessions/AnglersPanel.h"
 #include "sessions/SessionPanel.h"
@@ -156,6 +157,8 @@ void TFrmUscita::buildFrame(QWidget* client) {
     TB_Pastura = new RecordToolBar(client, groundbaitToolBar());
     TB_Prede = new RecordToolBar(client, catchToolBar());
     DBN_Sessioni = TB_Sessione->navigator();
+    // A groundbait day or catch being entered is saved before the session changes.
+    DBN_Sessioni->setBeforeMove([this] { return SavePendingDetails(); });
     DBN_Pastura = TB_Pastura->navigator();
     DBN_Prede = TB_Prede->navigator();
 
@@ -224,6 +227,30 @@ void TFrmUscita::RefreshMainWindow() {
     SessionPanel->showReportageCount(DM_Reportage->ReportageCount());
 }
 
+bool TFrmUscita::SavePendingDetails(const Query* except) {
+    const std::pair<Query*, RecordPanel*> details[] = {
+        {&DM_Sessioni->ADOQ_SESSPastura, GroundbaitPanel},
+        {&DM_Sessioni->ADOQ_SESSPrede, CatchPanel},
+    };
+    for (const auto& [query, panel] : details) {
+        if (query == except || !query->isOpen() || !query->isEditing())
+            continue;
+        int r = orOk;
+        try {
+            r = DM_Sessioni->Operazione(opSave, query->componentName());
+        } catch (...) {
+            ShowGeneralError(MessageOf(std::current_exception()));
+            return false;
+        }
+        if (r == orConvertError) {
+            showWarning(kFormatWarning);
+            return false;
+        }
+        panel->setNavigation(true); // the row was saved as its own Save would have
+    }
+    return true;
+}
+
 void TFrmUscita::HandleOperationResult(int result) {
     struct KeepPending {
         bool& flag;
@@ -265,7 +292,52 @@ void TFrmUscita::FormShow() {
     }
 }
 
+const QString TFrmUscita::kUnsavedOnExit =
+    QStringLiteral("Ci sono modifiche non salvate. Salvarle prima di uscire?");
+
+bool TFrmUscita::ConfirmExit() {
+    std::vector<Query*> candidates{&DM_Sessioni->ADOQ_Sessioni, &DM_Sessioni->ADOQ_SESSPastura,
+                                   &DM_Sessioni->ADOQ_SESSPrede};
+    if (DM_Elenco)
+        for (Component* c : DM_Elenco->components())
+            if (auto* list = dynamic_cast<Query*>(c))
+                candidates.push_back(list);
+    std::vector<Query*> pending;
+    for (Query* q : candidates)
+        if (q->isOpen() && q->isEditing())
+            pending.push_back(q);
+    if (pending.empty())
+        return true;
+    switch (askYesNoCancel(kUnsavedOnExit)) {
+    case MessageAnswer::Yes:
+        for (Query* q : pending) {
+            int r = orOk;
+            try {
+                r = RecordOperation(opSave, *q);
+            } catch (...) {
+                ShowGeneralError(MessageOf(std::current_exception()));
+                return false;
+            }
+            if (r == orConvertError) {
+                showWarning(kFormatWarning);
+                return false;
+            }
+        }
+        return true;
+    case MessageAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TFrmUscita::closeEvent(QCloseEvent* event) {
+    bool leave = true;
+    Guarded([&] { leave = ConfirmExit(); });
+    if (!leave) {
+        event->ignore();
+        return;
+    }
     event->accept();
     TerminateProgram();
 }
@@ -280,7 +352,8 @@ void TFrmUscita::Stampamodulo1Click() {
 }
 
 void TFrmUscita::Esci1Click() {
-    TerminateProgram();
+    if (ConfirmExit())
+        TerminateProgram();
 }
 
 void TFrmUscita::About2Click() {

@@ -37,6 +37,7 @@ public:
     void StartSplashFade();
     // The refresh of the whole window after every move and record operation.
     void RefreshMainWindow() override;
+    bool SavePendingDetails(const Query* except = nullptr) override;
     // Shows the format warning after a conversion error, then refreshes.
     void HandleOperationResult(int result) override;
     QString sessionDataSetName() const override { return SessionDataSetName; }
@@ -44,6 +45,11 @@ public:
     QString catchDataSetName() const override { return CatchDataSetName; }
     void setDetailGroupsVisible(bool visible) override;
     void setDetailRegionsVisible(bool visible) override;
+
+    static const QString kUnsavedOnExit;
+    // With something still being entered or edited, asks whether to save it before leaving:
+    // true to leave (saved, or not wanted), false to stay (cancelled, or a save failed).
+    bool ConfirmExit();
 
     void Statistiche1Click();
     void Stampamodulo1Click();

@@ -237,6 +237,8 @@ void TCatchPanel::updateNewButton() {
 }
 
 void TCatchPanel::SBNew_PredeClick() {
+    if (!m_host.SavePendingDetails(&m_module->ADOQ_SESSPrede))
+        return;
     m_module->Operazione(opNew, m_host.catchDataSetName());
     m_module->ADOQ_SESSPrede.setValue(QStringLiteral("Nm_uscita"), m_module->CurrentSessionId());
     SetCatchEditable(true);
@@ -245,6 +247,8 @@ void TCatchPanel::SBNew_PredeClick() {
 }
 
 void TCatchPanel::SBSave_PredeClick() {
+    if (!m_host.SavePendingDetails(&m_module->ADOQ_SESSPrede))
+        return;
     SetCatchEditable(false);
     int r = orOk;
     try {
@@ -259,6 +263,8 @@ void TCatchPanel::SBSave_PredeClick() {
 }
 
 void TCatchPanel::SBCancel_PredeClick() {
+    if (!m_host.SavePendingDetails(&m_module->ADOQ_SESSPrede))
+        return;
     SetCatchEditable(false);
     const int r = m_module->Operazione(opCancel, m_host.catchDataSetName());
     m_host.HandleOperationResult(r);
@@ -266,6 +272,8 @@ void TCatchPanel::SBCancel_PredeClick() {
 }
 
 void TCatchPanel::SBDel_PredeClick() {
+    if (!m_host.SavePendingDetails(&m_module->ADOQ_SESSPrede))
+        return;
     const int r = m_module->Operazione(opDelete, m_host.catchDataSetName());
     m_host.HandleOperationResult(r);
 }

@@ -148,6 +148,8 @@ void TGroundbaitPanel::rereadHighestDay() {
 }
 
 void TGroundbaitPanel::SBNew_PasturaClick() {
+    if (!m_host.SavePendingDetails(&m_module->ADOQ_SESSPastura))
+        return;
     const int r = m_module->Operazione(opNew, m_host.groundbaitDataSetName());
     if (r == orBusy)
         return;
@@ -163,6 +165,8 @@ void TGroundbaitPanel::SBNew_PasturaClick() {
 }
 
 void TGroundbaitPanel::SBSave_PasturaClick() {
+    if (!m_host.SavePendingDetails(&m_module->ADOQ_SESSPastura))
+        return;
     SetGroundbaitEditable(false);
     int r = orOk;
     try {
@@ -177,6 +181,8 @@ void TGroundbaitPanel::SBSave_PasturaClick() {
 }
 
 void TGroundbaitPanel::SBCancel_PasturaClick() {
+    if (!m_host.SavePendingDetails(&m_module->ADOQ_SESSPastura))
+        return;
     SetGroundbaitEditable(false);
     const int r = m_module->Operazione(opCancel, m_host.groundbaitDataSetName());
     m_host.HandleOperationResult(r);
@@ -184,6 +190,8 @@ void TGroundbaitPanel::SBCancel_PasturaClick() {
 }
 
 void TGroundbaitPanel::SBDel_PasturaClick() {
+    if (!m_host.SavePendingDetails(&m_module->ADOQ_SESSPastura))
+        return;
     const int r = m_module->Operazione(opDelete, m_host.groundbaitDataSetName());
     m_host.HandleOperationResult(r);
 }

@@ -206,6 +206,8 @@ void TSessionPanel::showReportageCount(int count) {
 }
 
 void TSessionPanel::SBNew_SessioneClick() {
+    if (!m_host.SavePendingDetails())
+        return;
     SetSessionBrowsing(false);
     const int r = m_module->Operazione(opNew, m_host.sessionDataSetName());
     m_host.HandleOperationResult(r);
@@ -233,6 +235,8 @@ bool TSessionPanel::datesInOrder() {
 }
 
 void TSessionPanel::SBSave_SessioneClick() {
+    if (!m_host.SavePendingDetails())
+        return;
     if (!datesInOrder())
         return;
     DeriveSeason();
@@ -250,12 +254,16 @@ void TSessionPanel::SBSave_SessioneClick() {
 }
 
 void TSessionPanel::SBCancel_SessioneClick() {
+    if (!m_host.SavePendingDetails())
+        return;
     SetSessionBrowsing(true);
     const int r = m_module->Operazione(opCancel, m_host.sessionDataSetName());
     m_host.HandleOperationResult(r);
 }
 
 void TSessionPanel::SBDel_SessioneClick() {
+    if (!m_host.SavePendingDetails())
+        return;
     const int r = m_module->Operazione(opDelete, m_host.sessionDataSetName());
     m_host.HandleOperationResult(r);
 }

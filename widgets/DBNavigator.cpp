@@ -59,6 +59,11 @@ void DBNavigator::press(Button which) {
     Query* q = m_link.activeDataSet();
     if (!q)
         return;
+    bool allowed = true;
+    if (m_beforeMove)
+        Guarded([&] { allowed = m_beforeMove(); });
+    if (!allowed)
+        return;
     bool moved = false;
     Guarded([&] {
         switch (which) {

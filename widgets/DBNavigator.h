@@ -3,6 +3,7 @@
 #include "widgets/DataLink.h"
 
 #include <QWidget>
+#include <functional>
 
 class ToolButton;
 
@@ -20,6 +21,8 @@ public:
     DataSource* dataSource() const { return m_link.dataSource(); }
     ToolButton* button(Button which) const { return m_buttons[which]; }
     void press(Button which); // what a click on the button does
+    // Asked before every move; a move it refuses does not happen (it says why itself).
+    void setBeforeMove(std::function<bool()> check) { m_beforeMove = std::move(check); }
 
 signals:
     void clicked(DBNavigator::Button button);
@@ -28,5 +31,6 @@ private:
     void updateButtons();
 
     DataLink m_link;
+    std::function<bool()> m_beforeMove;
     ToolButton* m_buttons[4];
 };

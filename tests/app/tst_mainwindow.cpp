@@ -1,6 +1,6 @@
 // The main window frame and the About box: caption, fixed size, menu, groups and tool bars
 // where they belong, the status bar always empty, and "&Esci" or the close box ending the
-// program at once, whatever is being edited.
+// program at once, asking first only when something typed is still pending.
 #include "app/Startup.h"
 #include "app/U_FRM_FrmAbout.h"
 #include "app/U_FRM_FrmPrincipale.h"
@@ -31,6 +31,9 @@ private slots:
     void menu();
     void regions();
     void endsAtOnce();
+    void pendingChangesOnExit_data();
+    void pendingChangesOnExit();
+    void aFailedSaveOnExitStays();
     void aboutBox();
 
 private:
@@ -112,13 +115,64 @@ void TestMainWindow::regions() {
 void TestMainWindow::endsAtOnce() {
     TFrmUscita& w = *FrmUscita;
     w.show();
-    // Even with a session being typed in, nothing is asked.
-    DM_Sessioni->ADOQ_Sessioni.insert();
+    // Nothing pending: nothing is asked.
     w.Esci1->trigger();
     QCOMPARE(m_terminations, 1);
     w.close();
     QCOMPARE(m_terminations, 2);
     QVERIFY(f.messages().shown().isEmpty());
+}
+
+void TestMainWindow::pendingChangesOnExit_data() {
+    QTest::addColumn<int>("answer"); // MessageAnswer
+    QTest::addColumn<bool>("ended");
+    QTest::addColumn<int>("stored");
+    QTest::newRow("Yes saves, then ends") << int(MessageAnswer::Yes) << true << 1;
+    QTest::newRow("No ends without saving") << int(MessageAnswer::No) << true << 0;
+    QTest::newRow("Cancel stays") << int(MessageAnswer::Cancel) << false << 0;
+}
+
+void TestMainWindow::pendingChangesOnExit() {
+    QFETCH(int, answer);
+    QFETCH(bool, ended);
+    QFETCH(int, stored);
+    TFrmUscita& w = *FrmUscita;
+    w.show();
+    for (bool closeBox : {false, true}) {
+        Query& sessions = DM_Sessioni->ADOQ_Sessioni;
+        if (!sessions.isEditing()) {
+            sessions.insert();
+            sessions.setValue(QStringLiteral("Note"), QStringLiteral("in corso"));
+        }
+        f.messages().answerNext(MessageAnswer(answer));
+        m_terminations = 0;
+        if (closeBox)
+            w.close();
+        else
+            w.Esci1->trigger();
+        QCOMPARE(m_terminations, ended ? 1 : 0);
+        QCOMPARE(f.messages().texts(), QStringList{TFrmUscita::kUnsavedOnExit});
+        QCOMPARE(f.messages().shown().front().buttons, MessageButtons::YesNoCancel);
+        QCOMPARE(f.messages().shown().front().caption, QStringLiteral("Confirm"));
+        f.messages().clear();
+        QCOMPARE(f.stored(QStringLiteral("SELECT count(*) FROM TUscita")).toInt(),
+                 stored * (closeBox ? 2 : 1));
+        if (answer == int(MessageAnswer::No))
+            sessions.cancel();
+    }
+}
+
+void TestMainWindow::aFailedSaveOnExitStays() {
+    TFrmUscita& w = *FrmUscita;
+    Query& sessions = DM_Sessioni->ADOQ_Sessioni;
+    sessions.insert();
+    sessions.setValue(QStringLiteral("Nm_lago"), 99); // no such lake
+    f.messages().answerNext(MessageAnswer::Yes);
+    w.Esci1->trigger();
+    QCOMPARE(m_terminations, 0);
+    QCOMPARE(f.messages().texts().size(), 2); // the question, then why it failed
+    QCOMPARE(sessions.state(), DataSetState::Insert);
+    sessions.cancel();
 }
 
 void TestMainWindow::aboutBox() {

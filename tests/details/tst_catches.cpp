@@ -8,6 +8,7 @@
 #include "details/U_FRM_FrmVisFoto.h"
 #include "engine/Query.h"
 #include "sessions/AnglersPanel.h"
+#include "sessions/SessionPanel.h"
 #include "sessions/UDM_Sessioni.h"
 #include "tests/support/TestPictures.h"
 #include "tests/support/WindowFixture.h"
@@ -39,6 +40,8 @@ private slots:
     void choosingAPhotoEditsTheCatch();
     void zoom();
     void removingThePhotoStoresThePendingCatch();
+    void movingToAnotherSessionSavesThePendingCatch();
+    void aPendingCatchThatCannotBeSavedStopsTheMove();
 
 private:
     WindowFixture f;
@@ -68,7 +71,8 @@ private:
 // One session with Luca attached and Marco not, and a catch per photo path given.
 void TestCatches::start(const QStringList& photos) {
     f.start([&](WindowFixture& w) {
-        w.exec(QStringLiteral("INSERT INTO TUscita (DataDa) VALUES ('2005-06-10')"));
+        w.exec(QStringLiteral("INSERT INTO TUscita (DataDa) VALUES ('2005-06-10'), "
+                              "('2005-07-10')"));
         w.exec(QStringLiteral("INSERT INTO TPescatore (Ds_Pescatore) VALUES ('Luca'), ('Marco')"));
         w.exec(QStringLiteral("INSERT INTO TUscitaPescatore (Nm_uscita, Nm_Pescatore) VALUES "
                               "(1, 1)"));
@@ -284,6 +288,40 @@ void TestCatches::removingThePhotoStoresThePendingCatch() {
     QCOMPARE(f.messages().texts(), QStringList{MainWindowHost::kFormatWarning});
     QCOMPARE(catches().state(), DataSetState::Edit);
     QCOMPARE(panel()->DBEdit2->text(), QStringLiteral("31/02/2005"));
+}
+
+void TestCatches::movingToAnotherSessionSavesThePendingCatch() {
+    start();
+    click(panel()->SBNew_Prede);
+    type(panel()->DBEdit3, QStringLiteral("11,5"));
+    FrmUscita->DBN_Sessioni->press(DBNavigator::Next);
+    QVERIFY(f.messages().shown().isEmpty());
+    QCOMPARE(DM_Sessioni->CurrentSessionId(), 2);
+    QCOMPARE(f.stored(QStringLiteral("SELECT Nm_uscita || ' ' || Peso FROM TPreda")).toString(),
+             QStringLiteral("1 11.5"));
+    // Saved as its own Save would have: the catch tool bar is usable again.
+    QVERIFY(panel()->DBN_Prede->isEnabled());
+    QVERIFY(panel()->SBNew_Prede->isEnabled());
+}
+
+void TestCatches::aPendingCatchThatCannotBeSavedStopsTheMove() {
+    start();
+    click(panel()->SBNew_Prede);
+    type(panel()->DBEdit3, QStringLiteral("9"));
+    type(panel()->DBEdit2, QStringLiteral("31/02/2005"));
+    FrmUscita->DBN_Sessioni->press(DBNavigator::Next);
+    QCOMPARE(f.messages().texts(), QStringList{MainWindowHost::kFormatWarning});
+    QCOMPARE(DM_Sessioni->CurrentSessionId(), 1);
+    QCOMPARE(catches().state(), DataSetState::Insert);
+    QCOMPARE(panel()->DBEdit2->text(), QStringLiteral("31/02/2005"));
+    QCOMPARE(panel()->DBEdit3->text(), QStringLiteral("9"));
+    QCOMPARE(f.stored(QStringLiteral("SELECT count(*) FROM TPreda")).toInt(), 0);
+    // The same for an operation of the session panel.
+    f.messages().clear();
+    click(FrmUscita->SessionPanel->SBNew_Sessione);
+    QCOMPARE(f.messages().texts(), QStringList{MainWindowHost::kFormatWarning});
+    QCOMPARE(DM_Sessioni->ADOQ_Sessioni.state(), DataSetState::Browse);
+    QCOMPARE(catches().state(), DataSetState::Insert);
 }
 
 QTEST_MAIN(TestCatches)
