@@ -15,8 +15,12 @@ int main(int argc, char** argv) {
     int result = 0;
     {
         Program program;
-        program.create();
-        result = QApplication::exec();
+        if (program.claimLogbook()) {
+            program.create();
+            result = QApplication::exec();
+        } else {
+            result = 1;
+        }
     }
     installMessageSeam(nullptr);
     return result;

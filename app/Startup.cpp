@@ -2,7 +2,9 @@
 
 #include "app/U_FRM_FrmAbout.h"
 #include "app/U_FRM_FrmPrincipale.h"
+#include "data/MessageSeam.h"
 #include "data/UDM_Connessione.h"
+#include "data/U_QFile.h"
 #include "details/U_FRM_FrmVisFoto.h"
 #include "lists/UDM_Elenco.h"
 #include "lists/U_FRM_FrmCambiaElenco.h"
@@ -16,6 +18,13 @@
 #include <QApplication>
 
 Program::Program() = default;
+
+bool Program::claimLogbook() {
+    if (m_lock.acquire(ProgramDir() + QStringLiteral("DATA2.MDB")))
+        return true;
+    showError(LogbookLock::kAlreadyOpen);
+    return false;
+}
 
 void Program::create() {
     // 1. The application title is set by the program entry before this runs.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/LogbookLock.h"
+
 #include <memory>
 
 class TDM_Conn;
@@ -24,6 +26,9 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
+    // One program per logbook: false, after saying so, when another program has the
+    // logbook of the program directory open. Called before anything is created or opened.
+    bool claimLogbook();
     // The start-up order. An error inside a creation step goes to the general error box and
     // start-up goes on with the next step.
     void create();
@@ -39,4 +44,7 @@ public:
     std::unique_ptr<TFrmStat> frmStat;
     std::unique_ptr<TDM_Statistiche> dmStatistiche;
     std::unique_ptr<TFrmAbout> frmAbout;
+
+private:
+    LogbookLock m_lock;
 };

@@ -1,5 +1,6 @@
 #include "data/UDM_Connessione.h"
 
+#include "data/DailyBackup.h"
 #include "data/MessageSeam.h"
 #include "data/U_QFile.h"
 #include "engine/EngineError.h"
@@ -15,6 +16,10 @@ const QString TDM_Conn::kConnectionFailed = QStringLiteral(
 
 TDM_Conn::TDM_Conn() : ComponentOwner(QStringLiteral("DM_Conn")) {}
 
+const QString TDM_Conn::kBackupFailed = QStringLiteral(
+    "La copia di sicurezza giornaliera dell'archivio non è stata salvata (%1). Il programma "
+    "prosegue normalmente.");
+
 const QString TDM_Conn::kReadOnly =
     QStringLiteral("L'archivio è in sola lettura: le modifiche non potranno essere salvate.");
 
@@ -27,4 +32,9 @@ void TDM_Conn::DataModuleCreate() {
     }
     if (ADOConnection1.isReadOnly())
         showWarning(kReadOnly);
+    try {
+        DailyBackup::make(ADOConnection1, QDate::currentDate());
+    } catch (const EngineError& e) {
+        showWarning(kBackupFailed.arg(e.message()));
+    }
 }

@@ -9,10 +9,12 @@ public:
     static const QString kConnectionString;
     static const QString kConnectionFailed;
     static const QString kReadOnly;
+    static const QString kBackupFailed; // %1: the reason
 
     TDM_Conn();
     // Opens the connection; any failure is told to the user and leaves it closed. A logbook
-    // that cannot be written is opened for reading, after a warning.
+    // that cannot be written is opened for reading, after a warning. Once a day a copy of the
+    // logbook is saved beside it; a copy that cannot be saved is warned about once.
     void DataModuleCreate();
 
     Connection ADOConnection1;

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <optional>
 
 Connection::Connection() = default;
 Connection::~Connection() = default;
@@ -70,9 +71,50 @@ void Connection::openFile(const QString& path) {
         fk.step();
     }
     m_handle = std::move(handle);
+    m_path = path;
+}
+
+void Connection::backupTo(const QString& path) const {
+    if (!m_handle)
+        throw EngineError(QStringLiteral("La connessione al database non è aperta."));
+    if (QFileInfo::exists(path))
+        throw EngineError(
+            QStringLiteral("Il file '%1' esiste già: non viene sovrascritto.").arg(path));
+    const QString partial = path + QStringLiteral(".parziale");
+    QFile::remove(partial);
+    std::optional<EngineError> failure;
+    {
+        sqlite3* raw = nullptr;
+        const int rc = sqlite3_open_v2(QFile::encodeName(partial).constData(), &raw,
+                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+        SqliteHandle copy(raw); // closed at the end of this block, whatever happens
+        if (rc != SQLITE_OK) {
+            failure = sqliteError(raw, rc);
+        } else if (sqlite3_backup* backup =
+                       sqlite3_backup_init(raw, "main", m_handle->db(), "main")) {
+            const int stepped = sqlite3_backup_step(backup, -1);
+            const int finished = sqlite3_backup_finish(backup);
+            if (stepped != SQLITE_DONE)
+                failure = sqliteError(raw, stepped);
+            else if (finished != SQLITE_OK)
+                failure = sqliteError(raw, finished);
+        } else {
+            failure = sqliteError(raw, sqlite3_errcode(raw));
+        }
+    }
+    if (failure) {
+        QFile::remove(partial);
+        throw *failure;
+    }
+    if (!QFile::rename(partial, path)) {
+        QFile::remove(partial);
+        throw EngineError(
+            QStringLiteral("Impossibile scrivere la copia dell'archivio in '%1'.").arg(path));
+    }
 }
 
 void Connection::close() {
     m_handle.reset();
     m_readOnly = false;
+    m_path.clear();
 }

@@ -26,6 +26,13 @@ public:
     // Open on a file that cannot be written: every save fails with an Italian message.
     bool isReadOnly() const { return m_readOnly; }
 
+    // Writes a consistent copy of the open database into a new file (the engine's online
+    // backup), through a temporary file, so a failure leaves no half-written copy. An existing
+    // file at `path` is refused.
+    void backupTo(const QString& path) const;
+    // The database file this connection has open; empty while closed.
+    const QString& filePath() const { return m_path; }
+
     // "Data Source" of a connection string, blanks trimmed; empty when there is none.
     static QString dataSourceOf(const QString& connectionString);
 
@@ -35,4 +42,5 @@ public:
 private:
     std::shared_ptr<SqliteHandle> m_handle;
     bool m_readOnly = false;
+    QString m_path;
 };

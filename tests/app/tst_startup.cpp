@@ -5,6 +5,8 @@
 #include "app/U_FRM_FrmAbout.h"
 #include "app/U_FRM_FrmPrincipale.h"
 #include "app/U_FRM_FrmStart.h"
+#include "data/DailyBackup.h"
+#include "data/LogbookLock.h"
 #include "data/ShippedFiles.h"
 #include "data/UDM_Connessione.h"
 #include "details/U_FRM_FrmVisFoto.h"
@@ -15,6 +17,7 @@
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/TestProgramDir.h"
 
+#include <QFile>
 #include <QTest>
 
 namespace {
@@ -42,6 +45,8 @@ private slots:
     void normalStart();
     void failures_data();
     void failures();
+    void secondProgramOnTheSameLogbook();
+    void dailyCopyAtStartUp();
 };
 
 void TestStartup::normalStart() {
@@ -122,6 +127,43 @@ void TestStartup::failures() {
     messages.clear();
     runSplash();
     QVERIFY(FrmUscita->isVisible()); // the program goes on
+}
+
+void TestStartup::secondProgramOnTheSameLogbook() {
+    TestProgramDir dir;
+    Program first;
+    QVERIFY(first.claimLogbook());
+    ScriptedMessages messages;
+    Program second;
+    QVERIFY(!second.claimLogbook());
+    QCOMPARE(messages.texts(), QStringList{LogbookLock::kAlreadyOpen});
+    QCOMPARE(messages.shown().front().caption, QStringLiteral("Error"));
+    QVERIFY(!FrmUscita); // nothing was opened
+}
+
+void TestStartup::dailyCopyAtStartUp() {
+    {
+        TestProgramDir dir;
+        ScriptedMessages messages;
+        Program program;
+        program.create();
+        QVERIFY(messages.shown().isEmpty());
+        QVERIFY(QFile::exists(dir.path() + QStringLiteral("backup/") +
+                              DailyBackup::fileName(QDate::currentDate())));
+    }
+    // A copy that cannot be written: one warning naming why, and the program goes on.
+    TestProgramDir dir;
+    QFile blocker(dir.path() + QStringLiteral("backup"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    ScriptedMessages messages;
+    Program program;
+    program.create();
+    QCOMPARE(messages.shown().size(), 1);
+    QCOMPARE(messages.shown().front().caption, QStringLiteral("Warning"));
+    QVERIFY(messages.texts().front().startsWith(
+        QStringLiteral("La copia di sicurezza giornaliera dell'archivio non è stata salvata")));
+    QVERIFY(DM_Sessioni->ADOQ_Sessioni.isOpen());
 }
 
 QTEST_MAIN(TestStartup)

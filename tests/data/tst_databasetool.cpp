@@ -1,4 +1,9 @@
-// lunkerledger-db: creates a database from the shipped schema and seed, never over a file.
+// lunkerledger-db: creates a database from the shipped schema and seed, never over a file;
+// backs a logbook up and restores a copy, keeping the replaced file, never under the program.
+#include "data/LogbookLock.h"
+#include "engine/Connection.h"
+#include "tests/support/Sql.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -8,6 +13,18 @@ class TestDatabaseTool : public QObject {
     Q_OBJECT
 private slots:
     void createsThenRefusesToOverwrite();
+    void backupAndRestore();
+
+private:
+    // Runs the tool; its exit code, with its error text in *error.
+    int run(const QStringList& arguments, QString* error = nullptr) {
+        QProcess tool;
+        tool.start(QStringLiteral(LL_DB_TOOL), arguments);
+        tool.waitForFinished();
+        if (error)
+            *error = QString::fromUtf8(tool.readAllStandardError());
+        return tool.exitCode();
+    }
 };
 
 void TestDatabaseTool::createsThenRefusesToOverwrite() {
@@ -39,6 +56,51 @@ void TestDatabaseTool::createsThenRefusesToOverwrite() {
     tool.start(QStringLiteral(LL_DB_TOOL), {QStringLiteral("crea")});
     QVERIFY(tool.waitForFinished());
     QCOMPARE(tool.exitCode(), 2);
+}
+
+void TestDatabaseTool::backupAndRestore() {
+    QTemporaryDir dir;
+    const QString logbook = dir.filePath(QStringLiteral("DATA2.MDB"));
+    const QString copy = dir.filePath(QStringLiteral("copia.MDB"));
+    QCOMPARE(run({QStringLiteral("create"), logbook}), 0);
+    auto notes = [](const QString& path) {
+        Connection c;
+        c.openFile(path);
+        return firstValue(c, QStringLiteral("SELECT group_concat(Note) FROM TUscita")).toString();
+    };
+    {
+        Connection c;
+        c.openFile(logbook);
+        execSql(c, QStringLiteral("INSERT INTO TUscita (Note) VALUES ('prima')"));
+    }
+    QCOMPARE(run({QStringLiteral("backup"), logbook, copy}), 0);
+    QCOMPARE(notes(copy), QStringLiteral("prima"));
+    QString error;
+    QCOMPARE(run({QStringLiteral("backup"), logbook, copy}, &error), 1); // never overwritten
+    QVERIFY(error.contains(QStringLiteral("esiste già")));
+    {
+        Connection c;
+        c.openFile(logbook);
+        execSql(c, QStringLiteral("UPDATE TUscita SET Note = 'dopo'"));
+    }
+    // Refused while the program has the logbook open.
+    {
+        LogbookLock program;
+        QVERIFY(program.acquire(logbook));
+        QCOMPARE(run({QStringLiteral("restore"), copy, logbook}, &error), 1);
+        QVERIFY(error.contains(QStringLiteral("è aperto in LunkerLedger")));
+        QCOMPARE(notes(logbook), QStringLiteral("dopo"));
+    }
+    QCOMPARE(run({QStringLiteral("restore"), copy, logbook}), 0);
+    QCOMPARE(notes(logbook), QStringLiteral("prima"));
+    QCOMPARE(notes(logbook + QStringLiteral(".prima-del-ripristino")), QStringLiteral("dopo"));
+    // A file that is no logbook is not restored.
+    QFile junk(dir.filePath(QStringLiteral("junk.MDB")));
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4096, 'x'));
+    junk.close();
+    QCOMPARE(run({QStringLiteral("restore"), junk.fileName(), logbook}), 1);
+    QCOMPARE(notes(logbook), QStringLiteral("prima"));
 }
 
 QTEST_GUILESS_MAIN(TestDatabaseTool)

@@ -18,7 +18,8 @@ void WindowFixture::start(const std::function<void(WindowFixture&)>& prepare,
     m_modal = std::make_unique<ScriptedModal>();
     m_files = std::make_unique<ScriptedFileDialogs>();
     m_program = std::make_unique<Program>();
-    m_program->create();
+    if (m_program->claimLogbook())
+        m_program->create();
 }
 
 bool WindowFixture::showMainWindow() {
