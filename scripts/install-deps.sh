@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-charts-dev qt6-translations-l10n
   libgl-dev
   libsqlite3-dev sqlite3
-  libjpeg62-turbo-dev libexif-dev
+  libjpeg62-turbo-dev libexif-dev libnova-dev
   fonts-liberation fonts-dejavu-core
   clang libclang-rt-14-dev
   xvfb imagemagick xdotool poppler-utils

@@ -6,6 +6,7 @@
 #include "engine/Query.h"
 #include "engine/TextConversion.h"
 #include "lists/U_FRM_FrmCambiaElenco.h"
+#include "sessions/MoonPhase.h"
 #include "sessions/SessionSeason.h"
 #include "sessions/UDM_Reportage.h"
 #include "sessions/UDM_Sessioni.h"
@@ -178,6 +179,19 @@ void TSessionPanel::bind(TDM_Sessioni& module) {
          {SpeedButton9, QStringLiteral("ELENCO TIPO SESSIONE"), 9, {&module.ADOQ_TipoSessione}}},
         editList);
     sessions->addPendingEditor(this);
+    // The start date written (on leaving its box, or at Save) presets an empty moon phase.
+    connect(sessions, &DataSource::fieldChanged, this,
+            [this](int field) { Guarded([this, field] { presetMoonPhase(field); }); });
+}
+
+void TSessionPanel::presetMoonPhase(int field) {
+    Query& sessions = m_module->ADOQ_Sessioni;
+    if (!sessions.isOpen() || !sessions.isEditing() ||
+        field != sessions.fieldIndex(QStringLiteral("DataDa")))
+        return;
+    const QDate start = sessions.value(field).toDate();
+    if (start.isValid() && sessions.value(QStringLiteral("Nm_luna")).isNull())
+        sessions.setValue(QStringLiteral("Nm_luna"), MoonPhase::key(start));
 }
 
 bool TSessionPanel::sessionBeingInserted() const {

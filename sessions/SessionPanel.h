@@ -78,6 +78,8 @@ private:
     // Moving to another session stores pending edits: the season follows the start date
     // on that path too, without a warning.
     void writePending() override;
+    // A phase already chosen is never replaced.
+    void presetMoonPhase(int field);
     // False, after the warning, when the end date typed is before the start date.
     bool datesInOrder();
     bool sessionBeingInserted() const;

@@ -55,6 +55,7 @@ private slots:
     void newSessionTakesItsPlaceAndTheFocus();
     void endBeforeStartIsRefused();
     void unexpectedBoxesAreCaught();
+    void moonPhaseFromTheStartDate();
 
 private:
     WindowFixture f;
@@ -379,6 +380,32 @@ void TestSessionPanel::unexpectedBoxesAreCaught() {
     const bool yes = askConfirmation(QStringLiteral("eliminare?"));
     installMessageSeam(installed);
     QVERIFY(!yes);
+}
+
+void TestSessionPanel::moonPhaseFromTheStartDate() {
+    start(1);
+    // Leaving the start date box presets the empty phase: 25 January 2024 was a full moon.
+    click(panel()->SBNew_Sessione);
+    type(panel()->DataDa, QStringLiteral("25/01/2024"));
+    panel()->DataA->setFocus(Qt::TabFocusReason);
+    QCOMPARE(panel()->DBLookupComboBox8->currentText(), QStringLiteral("Luna piena"));
+    // The user can change it, and a chosen phase is never replaced.
+    panel()->DBLookupComboBox8->setCurrentIndex(
+        panel()->DBLookupComboBox8->findText(QStringLiteral("Luna nuova")));
+    type(panel()->DataDa, QStringLiteral("18/01/2024"));
+    click(panel()->SBSave_Sessione);
+    QVERIFY(f.messages().shown().isEmpty());
+    QCOMPARE(
+        stored(QStringLiteral("SELECT Nm_luna FROM TUscita WHERE DataDa = '2024-01-18'")).toInt(),
+        1);
+    // At Save too, straight after typing: 18 January 2024 was a first quarter.
+    click(panel()->SBNew_Sessione);
+    type(panel()->DataDa, QStringLiteral("18/01/2024"));
+    click(panel()->SBSave_Sessione);
+    QCOMPARE(stored(QStringLiteral("SELECT max(Nm_luna) FROM TUscita WHERE DataDa = "
+                                   "'2024-01-18'"))
+                 .toInt(),
+             3);
 }
 
 QTEST_MAIN(TestSessionPanel)
