@@ -4,6 +4,8 @@
 #include "app/U_FRM_FrmAbout.h"
 #include "app/U_FRM_FrmStart.h"
 #include "data/MessageSeam.h"
+#include "data/UDM_Connessione.h"
+#include "data/UDM_Esporta.h"
 #include "data/U_DBUtils.h"
 #include "details/CatchPanel.h"
 #include "details/GroundbaitPanel.h"
@@ -17,6 +19,7 @@
 #include "stats/U_FRM_FrmStat.h"
 #include "widgets/DBNavigator.h"
 #include "widgets/ErrorGuard.h"
+#include "widgets/FileDialogSeam.h"
 #include "widgets/ModalSeam.h"
 #include "widgets/PrinterSeam.h"
 #include "widgets/ProgramExit.h"
@@ -25,9 +28,11 @@
 #include "widgets/UiFonts.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QShowEvent>
 #include <QStatusBar>
@@ -129,6 +134,8 @@ void TFrmUscita::buildMenu() {
     Menu1->setObjectName(QStringLiteral("Menu1"));
     Statistiche1 = Menu1->addAction(MenuPictures::statistics(), QStringLiteral("&Statistiche"));
     Stampamodulo1 = Menu1->addAction(MenuPictures::printForm(), QStringLiteral("S&tampa modulo"));
+    EsportaCsv1 = Menu1->addAction(QStringLiteral("Esporta in &CSV..."));
+    EsportaCsv1->setObjectName(QStringLiteral("EsportaCsv1"));
     Menu1->addSeparator()->setObjectName(QStringLiteral("N1"));
     Esci1 = Menu1->addAction(MenuPictures::exit(), QStringLiteral("&Esci"));
     About1 = menuBar()->addMenu(QStringLiteral("&Info"));
@@ -140,6 +147,7 @@ void TFrmUscita::buildMenu() {
     About2->setObjectName(QStringLiteral("About2"));
     ConnectGuarded(Statistiche1, &QAction::triggered, this, &TFrmUscita::Statistiche1Click);
     ConnectGuarded(Stampamodulo1, &QAction::triggered, this, &TFrmUscita::Stampamodulo1Click);
+    ConnectGuarded(EsportaCsv1, &QAction::triggered, this, &TFrmUscita::EsportaCsv1Click);
     ConnectGuarded(Esci1, &QAction::triggered, this, &TFrmUscita::Esci1Click);
     ConnectGuarded(About2, &QAction::triggered, this, &TFrmUscita::About2Click);
 }
@@ -349,6 +357,32 @@ void TFrmUscita::Statistiche1Click() {
 
 void TFrmUscita::Stampamodulo1Click() {
     Report::Preview(ppReport1(), DefaultPrinter());
+}
+
+const QString TFrmUscita::kReplaceCsv = QStringLiteral(
+    "Nella cartella scelta ci sono già i file dell'esportazione (uscite.csv, prede.csv, "
+    "pasturazioni.csv): sostituirli?");
+
+void TFrmUscita::EsportaCsv1Click() {
+    const QString folder = AskFolder(this, QStringLiteral("Cartella dell'esportazione"));
+    if (folder.isEmpty())
+        return;
+    const QDir dir(folder);
+    bool existing = false;
+    for (const QString& name : TDM_Esporta::kFiles)
+        existing = existing || dir.exists(name);
+    if (existing && !askConfirmation(kReplaceCsv))
+        return;
+    QProgressDialog progress(QStringLiteral("Esportazione in corso..."), QStringLiteral("Annulla"),
+                             0, 100, this);
+    progress.setWindowTitle(QStringLiteral("Esporta in CSV"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    TDM_Esporta exporter(&DM_Conn->ADOConnection1);
+    exporter.ExportTo(folder, [&progress](int done, int total) {
+        progress.setValue(total > 0 ? done * 100 / total : 100);
+        return !progress.wasCanceled();
+    });
 }
 
 void TFrmUscita::Esci1Click() {

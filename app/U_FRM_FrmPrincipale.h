@@ -51,7 +51,10 @@ public:
     // true to leave (saved, or not wanted), false to stay (cancelled, or a save failed).
     bool ConfirmExit();
 
+    static const QString kReplaceCsv;
     void Statistiche1Click();
+    // Writes the sessions, catches and groundbait days as CSV files into a chosen folder.
+    void EsportaCsv1Click();
     void Stampamodulo1Click();
     void Esci1Click();
     void About2Click();
@@ -63,6 +66,7 @@ public:
     QMenu* Menu1;
     QAction* Statistiche1;
     QAction* Stampamodulo1;
+    QAction* EsportaCsv1;
     QAction* Esci1;
     QMenu* About1;
     QAction* About2;

@@ -25,3 +25,9 @@ QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& 
     return QFileDialog::getSaveFileName(parent, caption, QString(), filter, nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }
+
+QString AskFolder(QWidget* parent, const QString& caption) {
+    if (g_seam)
+        return g_seam->existingFolder(parent, caption);
+    return QFileDialog::getExistingDirectory(parent, caption);
+}

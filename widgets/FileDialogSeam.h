@@ -13,8 +13,10 @@ public:
                                  const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& caption,
                                  const QString& filter) = 0;
+    virtual QString existingFolder(QWidget* parent, const QString& caption) = 0;
 };
 
 FileDialogSeam* installFileDialogSeam(FileDialogSeam* seam); // returns the previous one
 QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& filter);
 QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& filter);
+QString AskFolder(QWidget* parent, const QString& caption);

@@ -20,6 +20,11 @@ public:
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
 
+    QString existingFolder(QWidget*, const QString& caption) override {
+        filters << caption;
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+
     QStringList answers;
     QStringList filters;
 

@@ -1,0 +1,147 @@
+// The spreadsheet export through the real menu: three CSV files read back field by field
+// (quoting, accents, decimal comma, dates, column heads), and existing files replaced only
+// after the user says so.
+#include "app/U_FRM_FrmPrincipale.h"
+#include "data/UDM_Esporta.h"
+#include "tests/support/WindowFixture.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// The rows of a CSV text as RFC 4180 reads them, ";" between fields.
+QList<QStringList> parse(const QString& text) {
+    QList<QStringList> rows;
+    QStringList row;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == QLatin1Char('"') && i + 1 < text.size() && text[i + 1] == QLatin1Char('"')) {
+                field += c;
+                ++i;
+            } else if (c == QLatin1Char('"')) {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == QLatin1Char('"')) {
+            quoted = true;
+        } else if (c == QLatin1Char(';')) {
+            row << field;
+            field.clear();
+        } else if (c == QLatin1Char('\r') && i + 1 < text.size() &&
+                   text[i + 1] == QLatin1Char('\n')) {
+            row << field;
+            rows << row;
+            row.clear();
+            field.clear();
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    return rows;
+}
+
+} // namespace
+
+class TestCsvExport : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup() { f.finish(); }
+    void threeFilesReadBack();
+    void existingFilesReplacedOnlyWhenSaid();
+
+private:
+    WindowFixture f;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QTemporaryDir& out() { return *m_dir; }
+    QByteArray read(const QString& name) {
+        QFile file(out().filePath(name));
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }
+    void exportNow() {
+        f.files().answers << out().path();
+        FrmUscita->EsportaCsv1->trigger();
+    }
+};
+
+void TestCsvExport::init() {
+    m_dir = std::make_unique<QTemporaryDir>(); // each case starts from an empty folder
+    f.start([](WindowFixture& w) {
+        w.exec(QStringLiteral("INSERT INTO TLago (Ds_desc) VALUES ('Città di Castello')"));
+        w.exec(
+            QStringLiteral("INSERT INTO TPescatore (Ds_Pescatore) VALUES ('Luca'), ('Niccolò')"));
+        w.exec(
+            QStringLiteral("INSERT INTO TUscita (DataDa, DataA, Nm_lago, Nm_luna, Nm_temp, Note) "
+                           "VALUES ('2024-03-05', '2024-03-07', 1, 5, 12.5, 'vento; poi "
+                           "\"calma\"' || char(10) || 'la notte')"));
+        w.exec(QStringLiteral("INSERT INTO TUscitaPescatore VALUES (1, 1), (1, 2)"));
+        w.exec(QStringLiteral("INSERT INTO TPreda (Nm_uscita, Data, Ds_tipo, Peso, Nm_Pescatore) "
+                              "VALUES (1, '2024-03-06', 'Regina', 12.75, 2)"));
+        w.exec(QStringLiteral("INSERT INTO TPastura (Nm_uscita, giorno, Nm_pastura1, q_pastura1) "
+                              "VALUES (1, 1, 1, 2.5)"));
+    });
+    QVERIFY(f.showMainWindow());
+}
+
+void TestCsvExport::threeFilesReadBack() {
+    exportNow();
+    QVERIFY(f.messages().shown().isEmpty());
+    for (const QString& name : TDM_Esporta::kFiles)
+        QVERIFY2(read(name).startsWith("\xEF\xBB\xBF"), qPrintable(name)); // UTF-8 with a BOM
+    const QList<QStringList> sessions =
+        parse(QString::fromUtf8(read(QStringLiteral("uscite.csv")).mid(3)));
+    QCOMPARE(sessions.size(), 2);
+    QCOMPARE(sessions[0].mid(0, 4),
+             QStringList({"Data inizio", "Data fine", "Tipo uscita", "Lago"}));
+    QCOMPARE(sessions[0].last(), QStringLiteral("Note"));
+    const QStringList s = sessions[1];
+    QCOMPARE(s[0], QStringLiteral("05/03/2024"));
+    QCOMPARE(s[3], QStringLiteral("Città di Castello"));
+    QCOMPARE(s[4], QStringLiteral("12,5"));
+    QCOMPARE(s[8], QStringLiteral("Luna piena"));
+    QCOMPARE(s[9], QStringLiteral("Luca, Niccolò"));
+    QCOMPARE(s[10], QStringLiteral("vento; poi \"calma\"\nla notte"));
+    const QList<QStringList> catches =
+        parse(QString::fromUtf8(read(QStringLiteral("prede.csv")).mid(3)));
+    QCOMPARE(catches.size(), 2);
+    QCOMPARE(catches[0][5], QStringLiteral("Peso (kg)"));
+    QCOMPARE(catches[1][2], QStringLiteral("06/03/2024"));
+    QCOMPARE(catches[1][5], QStringLiteral("12,75"));
+    QCOMPARE(catches[1][6], QStringLiteral("Niccolò"));
+    const QList<QStringList> days =
+        parse(QString::fromUtf8(read(QStringLiteral("pasturazioni.csv")).mid(3)));
+    QCOMPARE(days.size(), 2);
+    QCOMPARE(days[0][3], QStringLiteral("Pasturazione 1"));
+    QCOMPARE(days[1][2], QStringLiteral("1"));
+    QCOMPARE(days[1][4], QStringLiteral("2,5"));
+    QVERIFY(!days[1][3].isEmpty()); // the groundbait type's description, not its key
+}
+
+void TestCsvExport::existingFilesReplacedOnlyWhenSaid() {
+    QFile old(out().filePath(QStringLiteral("prede.csv")));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("vecchio");
+    old.close();
+    f.messages().answerNext(MessageAnswer::No);
+    exportNow();
+    QCOMPARE(f.messages().texts(), QStringList{TFrmUscita::kReplaceCsv});
+    QCOMPARE(read(QStringLiteral("prede.csv")), QByteArray("vecchio"));
+    QVERIFY(!QFile::exists(out().filePath(QStringLiteral("uscite.csv"))));
+    f.messages().clear();
+    f.messages().answerNext(MessageAnswer::Yes);
+    exportNow();
+    QCOMPARE(f.messages().texts(), QStringList{TFrmUscita::kReplaceCsv});
+    QVERIFY(read(QStringLiteral("prede.csv")).contains("12,75"));
+}
+
+QTEST_MAIN(TestCsvExport)
+#include "tst_csvexport.moc"
