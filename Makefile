@@ -4,7 +4,7 @@ BUILD_DIR := build
 ASAN_DIR := build-asan
 TEST_ENV := QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: deps build build-asan run test test-plain test-asan bench fuzz format clean
+.PHONY: deps build build-asan run demo test test-plain test-asan bench fuzz format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -19,6 +19,13 @@ build-asan: deps
 
 run: build
 	cd $(BUILD_DIR)/bin && ./lunkerledger
+
+# A program folder with a demonstration logbook (made afresh each time), then the program.
+demo: build
+	rm -rf $(BUILD_DIR)/demo && mkdir -p $(BUILD_DIR)/demo
+	cp $(BUILD_DIR)/bin/lunkerledger $(BUILD_DIR)/bin/qry.ini $(BUILD_DIR)/demo/
+	$(BUILD_DIR)/bin/lunkerledger-db demo $(BUILD_DIR)/demo/DATA2.MDB
+	cd $(BUILD_DIR)/demo && ./lunkerledger
 
 # Both configurations: the plain build, then the sanitizer build.
 test: test-plain test-asan

@@ -7,10 +7,15 @@
 //                                        keeping the replaced file as
 //                                        PATH.prima-del-ripristino; refused while the program
 //                                        has PATH open.
+//   lunkerledger-db demo PATH            writes a demonstration logbook at PATH, with its
+//                                        photos in foto-demo beside it.
 #include "data/LogbookLock.h"
 #include "data/ShippedFiles.h"
 #include "engine/Connection.h"
 #include "engine/EngineError.h"
+#include "tools/DemoLogbook.h"
+
+#include <QCoreApplication>
 
 #include <QFile>
 #include <QString>
@@ -21,7 +26,8 @@ namespace {
 int usage() {
     std::fprintf(stderr, "Uso: lunkerledger-db create PERCORSO\n"
                          "     lunkerledger-db backup PERCORSO DESTINAZIONE\n"
-                         "     lunkerledger-db restore COPIA PERCORSO\n");
+                         "     lunkerledger-db restore COPIA PERCORSO\n"
+                         "     lunkerledger-db demo PERCORSO\n");
     return 2;
 }
 
@@ -50,11 +56,13 @@ void restore(const QString& backup, const QString& path) {
 } // namespace
 
 int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv); // the demo's photos need the image plugins
     const QString command = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const bool create = command == QLatin1String("create") && argc == 3;
     const bool backup = command == QLatin1String("backup") && argc == 4;
     const bool restoring = command == QLatin1String("restore") && argc == 4;
-    if (!create && !backup && !restoring)
+    const bool demo = command == QLatin1String("demo") && argc == 3;
+    if (!create && !backup && !restoring && !demo)
         return usage();
     const QString first = QString::fromLocal8Bit(argv[2]);
     const QString second = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
@@ -62,6 +70,9 @@ int main(int argc, char** argv) {
         if (create) {
             ShippedFiles::createDatabase(first);
             std::printf("Database creato: %s\n", argv[2]);
+        } else if (demo) {
+            WriteDemoLogbook(first);
+            std::printf("Archivio dimostrativo creato: %s\n", argv[2]);
         } else if (backup) {
             Connection logbook;
             logbook.openFile(first);

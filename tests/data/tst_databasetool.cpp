@@ -2,7 +2,9 @@
 // backs a logbook up and restores a copy, keeping the replaced file, never under the program.
 #include "data/LogbookLock.h"
 #include "engine/Connection.h"
+#include "stats/UDM_Statistiche.h"
 #include "tests/support/Sql.h"
+#include "widgets/PictureLoader.h"
 
 #include <QFile>
 #include <QProcess>
@@ -14,6 +16,7 @@ class TestDatabaseTool : public QObject {
 private slots:
     void createsThenRefusesToOverwrite();
     void backupAndRestore();
+    void demoLogbook();
 
 private:
     // Runs the tool; its exit code, with its error text in *error.
@@ -101,6 +104,42 @@ void TestDatabaseTool::backupAndRestore() {
     junk.close();
     QCOMPARE(run({QStringLiteral("restore"), junk.fileName(), logbook}), 1);
     QCOMPARE(notes(logbook), QStringLiteral("prima"));
+}
+
+void TestDatabaseTool::demoLogbook() {
+    QTemporaryDir first, second;
+    const QString path = first.filePath(QStringLiteral("DATA2.MDB"));
+    QCOMPARE(run({QStringLiteral("demo"), path}), 0);
+    QCOMPARE(run({QStringLiteral("demo"), second.filePath(QStringLiteral("DATA2.MDB"))}), 0);
+    QCOMPARE(run({QStringLiteral("demo"), path}), 1); // never over an existing logbook
+    Connection demo;
+    demo.openFile(path); // a logbook the program opens
+    const int sessions = firstValue(demo, QStringLiteral("SELECT count(*) FROM TUscita")).toInt();
+    const int catches = firstValue(demo, QStringLiteral("SELECT count(*) FROM TPreda")).toInt();
+    QVERIFY2(sessions >= 70 && sessions <= 90, qPrintable(QString::number(sessions)));
+    QVERIFY2(catches >= 300 && catches <= 500, qPrintable(QString::number(catches)));
+    QVERIFY(firstValue(demo, QStringLiteral("SELECT count(*) FROM TPastura")).toInt() > 0);
+    QVERIFY(firstValue(demo, QStringLiteral("SELECT count(*) FROM TReportage")).toInt() > 0);
+    QCOMPARE(
+        firstValue(demo, QStringLiteral("SELECT count(DISTINCT Nm_lago) FROM TUscita")).toInt(), 3);
+    // Always the same logbook.
+    const QString fingerprint = QStringLiteral(
+        "SELECT group_concat(Data || Peso || Ds_tipo || ifnull(Nm_Esca, '')) FROM TPreda");
+    Connection again;
+    again.openFile(second.filePath(QStringLiteral("DATA2.MDB")));
+    QCOMPARE(firstValue(again, fingerprint), firstValue(demo, fingerprint));
+    // Every statistic has something to draw, and the photos are pictures the program reads.
+    TDM_Statistiche stats(&demo);
+    stats.DataModuleCreate();
+    for (int quantity = 0; quantity < 13; ++quantity) {
+        stats.BuildStatQuery(AllLakes, quantity);
+        stats.RunStatQuery();
+        QVERIFY2(stats.ADOQ_Statistiche.recordCount() > 0, qPrintable(stats.StatSql));
+    }
+    const QString photo =
+        firstValue(demo, QStringLiteral("SELECT Foto FROM TPreda WHERE Foto IS NOT NULL"))
+            .toString();
+    QCOMPARE(LoadPicture(photo).size(), QSize(1200, 800));
 }
 
 QTEST_GUILESS_MAIN(TestDatabaseTool)

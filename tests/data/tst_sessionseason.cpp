@@ -1,5 +1,5 @@
 // The season of a session from its start date as typed.
-#include "sessions/SessionSeason.h"
+#include "data/SessionSeason.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "sessions/SessionSeason.h"
+#include "data/SessionSeason.h"
 
 namespace SessionSeason {
 

@@ -1,6 +1,6 @@
 // The Moon's phase of a day against published times of new moons, quarters and full moons of
 // 2024-2026 (UTC), and days between two phases.
-#include "sessions/MoonPhase.h"
+#include "data/MoonPhase.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "sessions/MoonPhase.h"
+#include "data/MoonPhase.h"
 
 #include <cmath>
 #include <libnova/julian_day.h>
