@@ -121,7 +121,7 @@ void WriteDemoLogbook(const QString& path) {
                        d.between(0.5, 3, 0.5)});
             const int catches = d.pick(2, 8);
             for (int c = 0; c < catches; ++c) {
-                const bool withPhoto = d.pick(0, 3) == 0;
+                const bool withPhoto = c == 0 || d.pick(0, 3) == 0; // the first always
                 d.run(QStringLiteral("INSERT INTO TPreda (Nm_uscita, Data, Nm_Ora, Ds_tipo, "
                                      "Peso, Nm_Pescatore, Nm_Esca, Nm_innesco, Nm_montatura, "
                                      "Profondita, Nm_CondMeteo, Nm_Vento_direz, "
