@@ -67,40 +67,18 @@ RecordToolBarLayout sessionToolBar() {
             -1,
             0,
             30,
-            {{opNew, "SBNew_Sessione", 35, QStringLiteral("Nuova sessione")},
-             {opCancel, "SBCancel_Sessione", 35, QStringLiteral("Elimina le modifiche")},
-             {opSave, "SBSave_Sessione", 34, QStringLiteral("Salva le modifiche")},
-             {opDelete, "SBDel_Sessione", 35, QStringLiteral("Elimina questa sessione")}}};
+            RecordButtons(QStringLiteral("Sessione"), {35, 35, 34, 35},
+                          QStringLiteral("Nuova sessione"),
+                          QStringLiteral("Elimina questa sessione"))};
 }
 
-RecordToolBarLayout groundbaitToolBar() {
-    return {"TB_Pastura",
-            {35, 495, 236, 31},
-            "DBN_Pastura",
-            104,
-            24,
-            -1,
-            0,
-            20,
-            {{opNew, "SBNew_Pastura", 30, QStringLiteral("Nuova pasturazione")},
-             {opCancel, "SBCancel_Pastura", 30, QStringLiteral("Elimina le modifiche")},
-             {opSave, "SBSave_Pastura", 30, QStringLiteral("Salva le modifiche")},
-             {opDelete, "SBDel_Pastura", 30, QStringLiteral("Elimina questa pasturazione")}}};
-}
-
-RecordToolBarLayout catchToolBar() {
-    return {"TB_Prede",
-            {480, 497, 236, 31},
-            "DBN_Prede",
-            104,
-            24,
-            -1,
-            0,
-            20,
-            {{opNew, "SBNew_Prede", 30, QStringLiteral("Nuova preda")},
-             {opCancel, "SBCancel_Prede", 30, QStringLiteral("Elimina le modifiche")},
-             {opSave, "SBSave_Prede", 30, QStringLiteral("Salva le modifiche")},
-             {opDelete, "SBDel_Prede", 30, QStringLiteral("Elimina questa preda")}}};
+// The groundbait and catch bars: a 104-pixel navigator and four buttons of 30, 24 high.
+RecordToolBarLayout detailToolBar(const char* name, const QRect& rect, const char* navigator,
+                                  const QString& suffix, const QString& newHint,
+                                  const QString& deleteHint) {
+    return {name, rect, navigator,
+            104,  24,   -1,
+            0,    20,   RecordButtons(suffix, {30, 30, 30, 30}, newHint, deleteHint)};
 }
 
 } // namespace
@@ -162,8 +140,14 @@ void TFrmUscita::buildFrame(QWidget* client) {
     GroupBox3 =
         group(client, QStringLiteral("PREDE"), QRect(300, 235, 476, 289), kPurple, 12, "GroupBox3");
     TB_Sessione = new RecordToolBar(client, sessionToolBar());
-    TB_Pastura = new RecordToolBar(client, groundbaitToolBar());
-    TB_Prede = new RecordToolBar(client, catchToolBar());
+    TB_Pastura = new RecordToolBar(
+        client, detailToolBar("TB_Pastura", {35, 495, 236, 31}, "DBN_Pastura",
+                              QStringLiteral("Pastura"), QStringLiteral("Nuova pasturazione"),
+                              QStringLiteral("Elimina questa pasturazione")));
+    TB_Prede = new RecordToolBar(client, detailToolBar("TB_Prede", {480, 497, 236, 31}, "DBN_Prede",
+                                                       QStringLiteral("Prede"),
+                                                       QStringLiteral("Nuova preda"),
+                                                       QStringLiteral("Elimina questa preda")));
     DBN_Sessioni = TB_Sessione->navigator();
     // A groundbait day or catch being entered is saved before the session changes.
     DBN_Sessioni->setBeforeMove([this] { return SavePendingDetails(); });

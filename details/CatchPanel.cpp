@@ -21,7 +21,6 @@
 #include "widgets/PictureLoader.h"
 #include "widgets/RecordToolBar.h"
 #include "widgets/ToolButton.h"
-#include "widgets/UiFonts.h"
 
 #include <QGroupBox>
 
@@ -103,8 +102,8 @@ ToolButton* photoButton(QWidget* parent, const char* name, const QRect& rect,
 } // namespace
 
 TCatchPanel::TCatchPanel(QGroupBox* groupBox3, RecordToolBar* toolBar, MainWindowHost& host)
-    : QObject(groupBox3), TB_Prede(toolBar), DBN_Prede(toolBar->navigator()), m_group(groupBox3),
-      m_host(host), m_form(groupBox3, UiFonts::sansSerifPixels(12)) {
+    : TDetailPanel(groupBox3, toolBar, host), TB_Prede(toolBar), DBN_Prede(toolBar->navigator()),
+      m_group(groupBox3) {
     DBGrid2 = MakeDetailGrid(groupBox3, "DBGrid2", {5, 15, 191, 151});
     m_form.add(catchFields());
     DBEdit2 = m_form.control<DBEdit>("DBEdit2");
@@ -175,7 +174,7 @@ TCatchPanel::TCatchPanel(QGroupBox* groupBox3, RecordToolBar* toolBar, MainWindo
 }
 
 void TCatchPanel::bind(TDM_Sessioni& module) {
-    m_module = &module;
+    attach(module, module.ADOQ_SESSPrede, &MainWindowHost::catchDataSetName);
     DataSource* catches = &module.DS_QSESSPrede;
     DBGrid2->setDataSource(catches);
     DBN_Prede->setDataSource(catches);
@@ -226,20 +225,13 @@ void TCatchPanel::SetupCatchGrid(bool on) {
 }
 
 void TCatchPanel::SetCatchNavigation(bool on) {
-    m_navigation = on;
-    TB_Prede->setNavigation(on);
-    updateNewButton();
-}
-
-void TCatchPanel::updateNewButton() {
-    // A catch needs its session's key: none while no session is saved.
-    SBNew_Prede->setEnabled(m_navigation && m_module && m_module->CurrentSessionId() != 0);
+    setNavigation(on);
 }
 
 void TCatchPanel::SBNew_PredeClick() {
-    if (!m_host.SavePendingDetails(&m_module->ADOQ_SESSPrede))
+    // A refused New (busy) still carries on with the row being edited.
+    if (newRecord() < 0)
         return;
-    m_module->Operazione(opNew, m_host.catchDataSetName());
     m_module->ADOQ_SESSPrede.setValue(QStringLiteral("Nm_uscita"), m_module->CurrentSessionId());
     SetCatchEditable(true);
     SetCatchNavigation(false);
@@ -247,35 +239,15 @@ void TCatchPanel::SBNew_PredeClick() {
 }
 
 void TCatchPanel::SBSave_PredeClick() {
-    if (!m_host.SavePendingDetails(&m_module->ADOQ_SESSPrede))
-        return;
-    SetCatchEditable(false);
-    int r = orOk;
-    try {
-        r = m_module->Operazione(opSave, m_host.catchDataSetName());
-    } catch (...) {
-        // Refused by the database: the catch stays pending and open to correction.
-        SetCatchEditable(true);
-        throw;
-    }
-    m_host.HandleOperationResult(r);
-    SetCatchNavigation(true);
+    saveRecord();
 }
 
 void TCatchPanel::SBCancel_PredeClick() {
-    if (!m_host.SavePendingDetails(&m_module->ADOQ_SESSPrede))
-        return;
-    SetCatchEditable(false);
-    const int r = m_module->Operazione(opCancel, m_host.catchDataSetName());
-    m_host.HandleOperationResult(r);
-    SetCatchNavigation(true);
+    cancelRecord();
 }
 
 void TCatchPanel::SBDel_PredeClick() {
-    if (!m_host.SavePendingDetails(&m_module->ADOQ_SESSPrede))
-        return;
-    const int r = m_module->Operazione(opDelete, m_host.catchDataSetName());
-    m_host.HandleOperationResult(r);
+    deleteRecord();
 }
 
 void TCatchPanel::showPhoto(bool reportMissing) {

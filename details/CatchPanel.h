@@ -1,9 +1,6 @@
 #pragma once
 
-#include "widgets/FormBuilder.h"
-#include "widgets/RecordPanel.h"
-
-#include <QObject>
+#include "details/DetailPanel.h"
 
 class DBComboBox;
 class DBEdit;
@@ -21,7 +18,7 @@ class ToolButton;
 // The catches of the current session (group "PREDE"): the grid of catches, the fields of the
 // current catch, its photo previewed beside them and zoomed in the photo viewer, and the
 // catch tool bar. The photo is a path to a picture file; the file is never touched.
-class TCatchPanel : public QObject, public RecordPanel {
+class TCatchPanel : public TDetailPanel {
     Q_OBJECT
 public:
     static const QString kPhotoNotFound;
@@ -32,7 +29,6 @@ public:
 
     void reloaded() override;
     void setEditable(bool on) override { SetCatchEditable(on); }
-    void setNavigation(bool on) override { SetCatchNavigation(on); }
 
     void SetCatchEditable(bool on);
     void SetupCatchGrid(bool on);
@@ -83,12 +79,7 @@ public:
     ToolButton* SBDel_Prede;
 
 private:
-    void updateNewButton();
     void showPhoto(bool reportMissing);
 
     QGroupBox* m_group;
-    MainWindowHost& m_host;
-    FormBuilder m_form;
-    TDM_Sessioni* m_module = nullptr;
-    bool m_navigation = true;
 };

@@ -14,7 +14,6 @@
 #include "widgets/MainWindowHost.h"
 #include "widgets/RecordToolBar.h"
 #include "widgets/ToolButton.h"
-#include "widgets/UiFonts.h"
 
 #include <QGroupBox>
 
@@ -77,8 +76,8 @@ std::vector<GridColumn> groundbaitColumns() {
 
 TGroundbaitPanel::TGroundbaitPanel(QGroupBox* groupBox2, RecordToolBar* toolBar,
                                    MainWindowHost& host)
-    : QObject(groupBox2), TB_Pastura(toolBar), DBN_Pastura(toolBar->navigator()), m_host(host),
-      m_form(groupBox2, UiFonts::sansSerifPixels(12)) {
+    : TDetailPanel(groupBox2, toolBar, host), TB_Pastura(toolBar),
+      DBN_Pastura(toolBar->navigator()) {
     DBGrid1 = MakeDetailGrid(groupBox2, "DBGrid1", {5, 15, 281, 166});
     m_form.add(groundbaitFields());
     DBLookupComboPastura1 = m_form.control<DBLookupComboBox>("DBLookupComboPastura1");
@@ -101,7 +100,7 @@ TGroundbaitPanel::TGroundbaitPanel(QGroupBox* groupBox2, RecordToolBar* toolBar,
 }
 
 void TGroundbaitPanel::bind(TDM_Sessioni& module) {
-    m_module = &module;
+    attach(module, module.ADOQ_SESSPastura, &MainWindowHost::groundbaitDataSetName);
     DataSource* days = &module.DS_QSESSPastura;
     DBGrid1->setDataSource(days);
     DBN_Pastura->setDataSource(days);
@@ -132,13 +131,7 @@ void TGroundbaitPanel::SetGroundbaitEditable(bool on) {
 }
 
 void TGroundbaitPanel::SetGroundbaitNavigation(bool on) {
-    m_navigation = on;
-    TB_Pastura->setNavigation(on);
-    updateNewButton();
-}
-
-void TGroundbaitPanel::updateNewButton() {
-    SBNew_Pastura->setEnabled(m_navigation && m_module && m_module->CurrentSessionId() != 0);
+    setNavigation(on);
 }
 
 void TGroundbaitPanel::rereadHighestDay() {
@@ -148,10 +141,8 @@ void TGroundbaitPanel::rereadHighestDay() {
 }
 
 void TGroundbaitPanel::SBNew_PasturaClick() {
-    if (!m_host.SavePendingDetails(&m_module->ADOQ_SESSPastura))
-        return;
-    const int r = m_module->Operazione(opNew, m_host.groundbaitDataSetName());
-    if (r == orBusy)
+    const int r = newRecord();
+    if (r < 0 || r == orBusy)
         return;
     Query& days = m_module->ADOQ_SESSPastura;
     days.setValue(QStringLiteral("Nm_uscita"), m_module->CurrentSessionId());
@@ -165,33 +156,13 @@ void TGroundbaitPanel::SBNew_PasturaClick() {
 }
 
 void TGroundbaitPanel::SBSave_PasturaClick() {
-    if (!m_host.SavePendingDetails(&m_module->ADOQ_SESSPastura))
-        return;
-    SetGroundbaitEditable(false);
-    int r = orOk;
-    try {
-        r = m_module->Operazione(opSave, m_host.groundbaitDataSetName());
-    } catch (...) {
-        // Refused by the database: the day stays pending and open to correction.
-        SetGroundbaitEditable(true);
-        throw;
-    }
-    m_host.HandleOperationResult(r);
-    SetGroundbaitNavigation(true);
+    saveRecord();
 }
 
 void TGroundbaitPanel::SBCancel_PasturaClick() {
-    if (!m_host.SavePendingDetails(&m_module->ADOQ_SESSPastura))
-        return;
-    SetGroundbaitEditable(false);
-    const int r = m_module->Operazione(opCancel, m_host.groundbaitDataSetName());
-    m_host.HandleOperationResult(r);
-    SetGroundbaitNavigation(true);
+    cancelRecord();
 }
 
 void TGroundbaitPanel::SBDel_PasturaClick() {
-    if (!m_host.SavePendingDetails(&m_module->ADOQ_SESSPastura))
-        return;
-    const int r = m_module->Operazione(opDelete, m_host.groundbaitDataSetName());
-    m_host.HandleOperationResult(r);
+    deleteRecord();
 }

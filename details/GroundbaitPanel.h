@@ -1,9 +1,6 @@
 #pragma once
 
-#include "widgets/FormBuilder.h"
-#include "widgets/RecordPanel.h"
-
-#include <QObject>
+#include "details/DetailPanel.h"
 
 class DBEdit;
 class DBGrid;
@@ -18,7 +15,7 @@ class ToolButton;
 // The groundbait days of the current session (group "PASTURAZIONE"): the grid of days, the
 // three groundbait types and quantities of the current day, the groundbait tool bar. A new
 // day takes the session's highest day number plus one.
-class TGroundbaitPanel : public QObject, public RecordPanel {
+class TGroundbaitPanel : public TDetailPanel {
     Q_OBJECT
 public:
     TGroundbaitPanel(QGroupBox* groupBox2, RecordToolBar* toolBar, MainWindowHost& host);
@@ -26,7 +23,6 @@ public:
 
     void reloaded() override;
     void setEditable(bool on) override { SetGroundbaitEditable(on); }
-    void setNavigation(bool on) override { SetGroundbaitNavigation(on); }
 
     void SetupGroundbaitGrid();
     void SetGroundbaitEditable(bool on);
@@ -53,13 +49,6 @@ public:
     ToolButton* SBDel_Pastura;
 
 private:
-    // New only while the session is saved: a day needs its session's key.
-    void updateNewButton();
     // Rereads the session's highest day, as after a refresh.
     void rereadHighestDay();
-
-    MainWindowHost& m_host;
-    FormBuilder m_form;
-    TDM_Sessioni* m_module = nullptr;
-    bool m_navigation = true;
 };

@@ -3,6 +3,7 @@
 // the named alternative; then the same photo as a camera writes it, with an embedded EXIF
 // thumbnail, for the catch preview against a full decode.
 #include "tests/support/TestPictures.h"
+#include "tools/BenchSupport.h"
 #include "widgets/PictureLoader.h"
 
 #include <QBuffer>
@@ -14,28 +15,7 @@
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
-#include <vector>
-
-namespace {
-
-double medianMs(int runs, const std::function<void()>& work) {
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        const auto t0 = std::chrono::steady_clock::now();
-        work();
-        ms.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)
-                .count());
-    }
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
@@ -57,13 +37,13 @@ int main(int argc, char** argv) {
     std::printf("4000 x 3000 JPEG, %lld bytes\n\n", QFileInfo(path).size());
     std::printf("%-44s %10s %12s\n", "decode (median of 7)", "ms", "result");
     QImage out;
-    const double full = medianMs(7, [&] { out = LoadPicture(path); });
+    const double full = MedianMs(7, [&] { out = LoadPicture(path); });
     std::printf("%-44s %10.1f %5dx%-6d\n", "loader, full scale (viewer)", full, out.width(),
                 out.height());
-    const double preview = medianMs(7, [&] { out = LoadPicture(path, QSize(240, 180)); });
+    const double preview = MedianMs(7, [&] { out = LoadPicture(path, QSize(240, 180)); });
     std::printf("%-44s %10.1f %5dx%-6d\n", "loader, preview scale into 240x180", preview,
                 out.width(), out.height());
-    const double qt = medianMs(7, [&] {
+    const double qt = MedianMs(7, [&] {
         QImageReader reader(path);
         reader.setAllocationLimit(0);
         out = reader.read();
@@ -88,10 +68,10 @@ int main(int argc, char** argv) {
     }
     std::printf("\ncamera JPEG with a 160 x 120 EXIF thumbnail, %lld bytes\n",
                 QFileInfo(camera).size());
-    const double cameraFull = medianMs(7, [&] { out = LoadPicture(camera); });
+    const double cameraFull = MedianMs(7, [&] { out = LoadPicture(camera); });
     std::printf("%-44s %10.1f %5dx%-6d\n", "loader, full scale (viewer)", cameraFull, out.width(),
                 out.height());
-    const double thumbPreview = medianMs(21, [&] { out = LoadPicture(camera, QSize(163, 108)); });
+    const double thumbPreview = MedianMs(21, [&] { out = LoadPicture(camera, QSize(163, 108)); });
     std::printf("%-44s %10.2f %5dx%-6d\n", "loader, catch preview 163x108 (thumbnail)",
                 thumbPreview, out.width(), out.height());
     std::printf("\ncatch preview is %.0fx faster than full scale (goal: at least 10x)\n",

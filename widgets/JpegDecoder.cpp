@@ -123,22 +123,12 @@ bool decodeJpeg(const unsigned char* data, std::size_t size, QSize fitInto, long
 }
 
 bool readJpegSize(const unsigned char* data, std::size_t size, QSize* out) {
-    jpeg_decompress_struct cinfo;
-    ErrorManager err;
+    // The header is all a decode reads before it refuses a picture larger than the limit.
     JpegFailure failure;
-    std::memset(&cinfo, 0, sizeof cinfo);
-    cinfo.err = jpeg_std_error(&err.pub);
-    err.pub.error_exit = fail;
-    err.pub.emit_message = message;
-    err.failure = &failure;
-    if (setjmp(err.jump)) {
-        jpeg_destroy_decompress(&cinfo);
+    QImage none;
+    decodeJpeg(data, size, QSize(), 0, &none, &failure);
+    if (failure.kind != JpegFailure::TooLarge)
         return false;
-    }
-    jpeg_create_decompress(&cinfo);
-    jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
-    jpeg_read_header(&cinfo, TRUE);
-    *out = QSize(static_cast<int>(cinfo.image_width), static_cast<int>(cinfo.image_height));
-    jpeg_destroy_decompress(&cinfo);
+    *out = QSize(static_cast<int>(failure.width), static_cast<int>(failure.height));
     return true;
 }

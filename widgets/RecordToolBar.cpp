@@ -40,7 +40,7 @@ RecordToolBar::RecordToolBar(QWidget* parent, const RecordToolBarLayout& layout)
         left = layout.firstButtonLeft;
     for (const RecordButtonSpec& spec : layout.buttons) {
         auto* b = new ToolButton(this);
-        b->setObjectName(QLatin1String(spec.name));
+        b->setObjectName(spec.name);
         b->setGeometry(left, top, spec.width, layout.buttonHeight);
         b->setPicture(pictureOf(spec.operation), layout.pictureSize);
         b->setHint(spec.hint);
@@ -67,6 +67,16 @@ void RecordToolBar::setNavigation(bool on) {
             b->setEnabled(on);
 }
 
+std::vector<RecordButtonSpec> RecordButtons(const QString& suffix, const int (&widths)[4],
+                                            const QString& newHint, const QString& deleteHint) {
+    return {{opNew, QStringLiteral("SBNew_") + suffix, widths[0], newHint},
+            {opCancel, QStringLiteral("SBCancel_") + suffix, widths[1],
+             QStringLiteral("Elimina le modifiche")},
+            {opSave, QStringLiteral("SBSave_") + suffix, widths[2],
+             QStringLiteral("Salva le modifiche")},
+            {opDelete, QStringLiteral("SBDel_") + suffix, widths[3], deleteHint}};
+}
+
 RecordToolBarLayout ElementToolBarLayout(const QRect& rect) {
     return {"TB_Sessione",
             rect,
@@ -76,8 +86,7 @@ RecordToolBarLayout ElementToolBarLayout(const QRect& rect) {
             2,
             2,
             16,
-            {{opNew, "SBNew_Sessione", 23, QStringLiteral("Nuovo elemento")},
-             {opCancel, "SBCancel_Sessione", 23, QStringLiteral("Elimina le modifiche")},
-             {opSave, "SBSave_Sessione", 23, QStringLiteral("Salva le modifiche")},
-             {opDelete, "SBDel_Sessione", 23, QStringLiteral("Elimina l'elemento corrente")}}};
+            RecordButtons(QStringLiteral("Sessione"), {23, 23, 23, 23},
+                          QStringLiteral("Nuovo elemento"),
+                          QStringLiteral("Elimina l'elemento corrente"))};
 }

@@ -14,10 +14,15 @@ class ToolButton;
 // opSave, opDelete), its component name, width and hint.
 struct RecordButtonSpec {
     int operation;
-    const char* name;
+    QString name;
     int width;
     QString hint;
 };
+
+// The four record buttons of a bar, named SBNew_<suffix>, SBCancel_<suffix>, SBSave_<suffix>
+// and SBDel_<suffix>, with their widths; Cancel and Save carry the hints every bar shares.
+std::vector<RecordButtonSpec> RecordButtons(const QString& suffix, const int (&widths)[4],
+                                            const QString& newHint, const QString& deleteHint);
 
 // Where a record tool bar lies and how it is laid out: an optional navigator at its left
 // edge, then the buttons side by side, all of one height and centred vertically.
