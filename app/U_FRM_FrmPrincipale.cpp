@@ -57,6 +57,22 @@ QGroupBox* group(QWidget* parent, const QString& caption, const QRect& rect, con
     return box;
 }
 
+// Saves a pending row; false after the message its own Save would show when it cannot be.
+bool SaveOrSayWhy(Query& rows) {
+    int r = orOk;
+    try {
+        r = RecordOperation(opSave, rows);
+    } catch (...) {
+        ShowGeneralError(MessageOf(std::current_exception()));
+        return false;
+    }
+    if (r == orConvertError) {
+        showWarning(MainWindowHost::kFormatWarning);
+        return false;
+    }
+    return true;
+}
+
 // The three record tool bars lie over the groups, so they are children of the window.
 RecordToolBarLayout sessionToolBar() {
     return {"TB_Sessione",
@@ -227,17 +243,8 @@ bool TFrmUscita::SavePendingDetails(const Query* except) {
     for (const auto& [query, panel] : details) {
         if (query == except || !query->isOpen() || !query->isEditing())
             continue;
-        int r = orOk;
-        try {
-            r = DM_Sessioni->Operazione(opSave, query->componentName());
-        } catch (...) {
-            ShowGeneralError(MessageOf(std::current_exception()));
+        if (!SaveOrSayWhy(*query))
             return false;
-        }
-        if (r == orConvertError) {
-            showWarning(kFormatWarning);
-            return false;
-        }
         panel->setNavigation(true); // the row was saved as its own Save would have
     }
     return true;
@@ -302,19 +309,9 @@ bool TFrmUscita::ConfirmExit() {
         return true;
     switch (askYesNoCancel(kUnsavedOnExit)) {
     case MessageAnswer::Yes:
-        for (Query* q : pending) {
-            int r = orOk;
-            try {
-                r = RecordOperation(opSave, *q);
-            } catch (...) {
-                ShowGeneralError(MessageOf(std::current_exception()));
+        for (Query* q : pending)
+            if (!SaveOrSayWhy(*q))
                 return false;
-            }
-            if (r == orConvertError) {
-                showWarning(kFormatWarning);
-                return false;
-            }
-        }
         return true;
     case MessageAnswer::No:
         return true;
