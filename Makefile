@@ -4,7 +4,7 @@ BUILD_DIR := build
 ASAN_DIR := build-asan
 TEST_ENV := QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: deps build build-asan run demo test test-plain test-asan bench fuzz format clean
+.PHONY: deps build build-asan run demo package test test-plain test-asan bench fuzz format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -26,6 +26,10 @@ demo: build
 	cp $(BUILD_DIR)/bin/lunkerledger $(BUILD_DIR)/bin/qry.ini $(BUILD_DIR)/demo/
 	$(BUILD_DIR)/bin/lunkerledger-db demo $(BUILD_DIR)/demo/DATA2.MDB
 	cd $(BUILD_DIR)/demo && ./lunkerledger
+
+# The Debian package, from the plain build: build/lunkerledger_VERSION_ARCH.deb
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 # Both configurations: the plain build, then the sanitizer build.
 test: test-plain test-asan

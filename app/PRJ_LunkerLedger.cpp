@@ -3,7 +3,32 @@
 #include "app/ItalianUi.h"
 #include "app/LunkerApplication.h"
 #include "app/Startup.h"
+#include "app/U_FRM_FrmPrincipale.h"
 #include "widgets/QtMessageSeam.h"
+
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+// For the tests of the installed program only: with LUNKERLEDGER_SMOKE_EXIT set, the program
+// leaves with 0 as soon as its main window is on screen, after saying so on standard output.
+void exitOnceMainWindowShows() {
+    if (!qEnvironmentVariableIsSet("LUNKERLEDGER_SMOKE_EXIT"))
+        return;
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, [poll] {
+        if (FrmUscita && FrmUscita->isVisible()) {
+            poll->stop();
+            std::puts("LunkerLedger: finestra principale aperta");
+            std::fflush(stdout);
+            QCoreApplication::exit(0); // no exit question: nothing was edited
+        }
+    });
+    poll->start(50);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     LunkerApplication app(argc, argv);
@@ -17,6 +42,7 @@ int main(int argc, char** argv) {
         Program program;
         if (program.claimLogbook()) {
             program.create();
+            exitOnceMainWindowShows();
             result = QApplication::exec();
         } else {
             result = 1;

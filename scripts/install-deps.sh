@@ -12,6 +12,7 @@ PACKAGES=(
   fonts-liberation fonts-dejavu-core
   clang libclang-rt-14-dev
   xvfb imagemagick xdotool poppler-utils
+  dpkg-dev lintian librsvg2-bin file
 )
 
 missing=()
