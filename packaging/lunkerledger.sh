@@ -17,6 +17,8 @@ case "${XDG_DATA_HOME:-}" in
 *) data_home="$HOME/.local/share" ;;
 esac
 folder="$data_home/LunkerLedger"
+# Any step that fails stops the start, with a word on what could not be done.
+trap '[ $? -eq 0 ] || echo "LunkerLedger: impossibile preparare la cartella $folder." >&2' EXIT
 
 # The version of the program files in the folder, and the qry.ini they came with: a qry.ini
 # equal to that one is the user's unchanged copy and may be replaced.
@@ -55,8 +57,8 @@ if [ "$refresh" = yes ]; then
         put "$installed/qry.ini" "$folder/qry.ini"
     elif ! cmp -s "$folder/qry.ini" "$installed/qry.ini"; then
         put "$installed/qry.ini" "$folder/qry.ini.nuovo"
-        echo "LunkerLedger: il vostro qry.ini è rimasto com'era; quello della versione" \
-            "$new_version è accanto, in $folder/qry.ini.nuovo." >&2
+        echo "LunkerLedger: qry.ini era stato modificato ed è rimasto com'era; quello della" \
+            "versione $new_version è accanto, in $folder/qry.ini.nuovo." >&2
     fi
     put "$installed/qry.ini" "$shipped_ini"
     # Last: a start killed before this line does the whole refresh again.

@@ -101,6 +101,14 @@ start "$work/anna" "$work/anna/dati"
 same "$anna/qry.ini" "$work/anna-qry.ini"
 [ "$(notes)" = 0 ] || fail "a note without an upgrade"
 
+# A folder that cannot be made stops the start with a plain word, and no program runs.
+touch "$work/file"
+if env -i PATH=/usr/bin:/bin HOME="$work" XDG_DATA_HOME="$work/file" \
+    "$root/usr/bin/lunkerledger" >"$work/out" 2>"$work/err"; then
+    fail "a start without its folder succeeded"
+fi
+grep -q "impossibile preparare la cartella $work/file/LunkerLedger" "$work/err" || fail "$(cat "$work/err")"
+
 # --- A newer package: the same one with a higher version, a changed qry.ini and program.
 dpkg-deb -R "$deb" "$work/new"
 new_version="$(cat "$lib/VERSIONE")+1"
