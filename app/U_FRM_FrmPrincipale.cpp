@@ -12,6 +12,7 @@
 #include "engine/Query.h"
 #include "lists/UDM_Elenco.h"
 #include "print/BlankSessionForm.h"
+#include "print/PdfSave.h"
 #include "sessions/AnglersPanel.h"
 #include "sessions/SessionPanel.h"
 #include "sessions/UDM_Reportage.h"
@@ -128,6 +129,8 @@ void TFrmUscita::buildMenu() {
     Menu1->setObjectName(QStringLiteral("Menu1"));
     Statistiche1 = Menu1->addAction(MenuPictures::statistics(), QStringLiteral("&Statistiche"));
     Stampamodulo1 = Menu1->addAction(MenuPictures::printForm(), QStringLiteral("S&tampa modulo"));
+    SalvaModuloPdf1 = Menu1->addAction(QStringLiteral("Salva modulo come &PDF..."));
+    SalvaModuloPdf1->setObjectName(QStringLiteral("SalvaModuloPdf1"));
     EsportaCsv1 = Menu1->addAction(QStringLiteral("Esporta in &CSV..."));
     EsportaCsv1->setObjectName(QStringLiteral("EsportaCsv1"));
     Menu1->addSeparator()->setObjectName(QStringLiteral("N1"));
@@ -141,6 +144,7 @@ void TFrmUscita::buildMenu() {
     About2->setObjectName(QStringLiteral("About2"));
     ConnectGuarded(Statistiche1, &QAction::triggered, this, &TFrmUscita::Statistiche1Click);
     ConnectGuarded(Stampamodulo1, &QAction::triggered, this, &TFrmUscita::Stampamodulo1Click);
+    ConnectGuarded(SalvaModuloPdf1, &QAction::triggered, this, &TFrmUscita::SalvaModuloPdf1Click);
     ConnectGuarded(EsportaCsv1, &QAction::triggered, this, &TFrmUscita::EsportaCsv1Click);
     ConnectGuarded(Esci1, &QAction::triggered, this, &TFrmUscita::Esci1Click);
     ConnectGuarded(About2, &QAction::triggered, this, &TFrmUscita::About2Click);
@@ -337,7 +341,14 @@ void TFrmUscita::Statistiche1Click() {
 }
 
 void TFrmUscita::Stampamodulo1Click() {
+    if (!CheckPrinter(QStringLiteral("Il modulo si può salvare con \"Salva modulo come PDF...\".")))
+        return;
     Report::Preview(ppReport1(), DefaultPrinter());
+}
+
+void TFrmUscita::SalvaModuloPdf1Click() {
+    SavePdf(this, QStringLiteral("Salva modulo come PDF"),
+            [](QPaintDevice& device) { PaintBlankSessionForm(device); });
 }
 
 const QString TFrmUscita::kReplaceCsv = QStringLiteral(

@@ -56,6 +56,8 @@ public:
     // Writes the sessions, catches and groundbait days as CSV files into a chosen folder.
     void EsportaCsv1Click();
     void Stampamodulo1Click();
+    // The blank form as a PDF file, for printing elsewhere.
+    void SalvaModuloPdf1Click();
     void Esci1Click();
     void About2Click();
 
@@ -66,6 +68,7 @@ public:
     QMenu* Menu1;
     QAction* Statistiche1;
     QAction* Stampamodulo1;
+    QAction* SalvaModuloPdf1;
     QAction* EsportaCsv1;
     QAction* Esci1;
     QMenu* About1;

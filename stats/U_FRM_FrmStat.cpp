@@ -215,6 +215,8 @@ void TFrmStat::DrawChart() {
 }
 
 void TFrmStat::BitBtn2Click() {
+    if (!CheckPrinter(QStringLiteral("Il grafico si può salvare come bitmap con \"Salva\".")))
+        return;
     DBChart1->printLandscape(DefaultPrinter());
 }
 
