@@ -1,19 +1,22 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QMarginsF>
 #include <QPageSize>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 class QPaintDevice;
 class QPrinter;
 
 // A small banded report engine over QPainter: one page with a header band, a detail band
-// printed once and a footer band, holding static texts, double rules and filled boxes placed
-// in millimetres. The same drawing goes to a printer, a PDF writer or an image, so what is
-// previewed, printed and tested is one drawing.
+// printed once and a footer band, holding static texts, double rules, filled boxes and
+// pictures placed in millimetres; or a document of several such pages, laid out by Flow.
+// The same drawing goes to a printer, a PDF writer or an image, so what is previewed,
+// printed and tested is one drawing.
 namespace Report {
 
 struct PageSetup {
@@ -50,11 +53,32 @@ struct Box {
     QColor fill;
 };
 
+// A picture fitted into its rectangle keeping its proportions, centred. A null image prints
+// as a grey box with `missing` written in it.
+struct Picture {
+    QRectF rectMm;
+    QImage image;
+    QString missing;
+};
+
+// A single line, `weightPt` points thick, from `left` to `right` at `top`.
+struct Line {
+    double top;
+    double left;
+    double right;
+    double weightPt;
+};
+
 struct Band {
     double heightMm = 0;
     std::vector<Box> boxes = {};
     std::vector<DoubleRule> rules = {};
     std::vector<Text> texts = {};
+    std::vector<Picture> pictures = {};
+    std::vector<Line> lines = {};
+
+    // Everything of `other`, moved down by `top` millimetres.
+    void append(const Band& other, double top);
 };
 
 struct Layout {
@@ -69,8 +93,26 @@ struct Layout {
 // device (an image) the device is taken as the whole sheet.
 void Paint(const Layout& layout, QPaintDevice& device);
 
+// A document of several pages of one setup, each page one band drawn from the top-left
+// corner of the area inside the margins.
+struct Document {
+    PageSetup page;
+    std::vector<Band> pages;
+};
+
+void Paint(const Document& document, QPaintDevice& device);
+
+// The text broken into lines no wider than `widthMm` at the style's size: at spaces where a
+// word fits, inside a word longer than the line; line breaks of the text kept. Nothing is
+// ever dropped: the lines joined again hold every character but the spaces broken at.
+QStringList WrapLines(const QString& text, const TextStyle& style, double widthMm);
+// The distance between two lines of the style, and the width of a text in it.
+double LineHeightMm(const TextStyle& style);
+double TextWidthMm(const QString& text, const TextStyle& style);
+
 // Shows the report in a modal print preview (paging, zoom, a print command opening the print
 // dialog) for the printer, which prints it as the layout's document.
 void Preview(const Layout& layout, QPrinter& printer);
+void Preview(const Document& document, QPrinter& printer);
 
 } // namespace Report
