@@ -2,6 +2,7 @@
 
 #include "app/U_FRM_FrmAbout.h"
 #include "app/U_FRM_FrmPrincipale.h"
+#include "app/UpgradeProgress.h"
 #include "data/MessageSeam.h"
 #include "data/UDM_Connessione.h"
 #include "data/U_QFile.h"
@@ -35,6 +36,11 @@ void Program::create() {
     dmConn = std::make_unique<TDM_Conn>();
     DM_Conn = dmConn.get();
     Guarded([this] { dmConn->DataModuleCreate(); });
+    //    An older logbook is brought up to the program's format before any module reads it.
+    Guarded([this] {
+        UpgradeProgress progress;
+        dmConn->UpgradeLogbook([&progress] { progress.tick(); });
+    });
     // 4. The sessions module: its sixteen queries, loaded and opened. The main window's
     //    controls are bound to its data sources as soon as it exists.
     dmSessioni = std::make_unique<TDM_Sessioni>(&dmConn->ADOConnection1);

@@ -1,5 +1,6 @@
 #include "data/ShippedFiles.h"
 
+#include "data/LogbookFormat.h"
 #include "engine/DatabaseFile.h"
 
 #include <QFile>
@@ -26,8 +27,16 @@ QString queryIni() {
     return readResource(QStringLiteral(":/data/qry.ini"));
 }
 
-void createDatabase(const QString& path) {
-    createDatabaseFile(path, {schemaSql(), seedSql()});
+void createDatabase(const QString& path, int version) {
+    // The newest format is the first one plus every migration, so a new file is made by the
+    // very scripts that upgrade an old one.
+    QStringList scripts{schemaSql(), seedSql()};
+    for (const LogbookFormat::Migration& migration : LogbookFormat::shipped())
+        if (migration.version <= version)
+            scripts << migration.sql;
+    if (version > LogbookFormat::First)
+        scripts << QStringLiteral("PRAGMA user_version = %1").arg(version);
+    createDatabaseFile(path, scripts);
 }
 
 } // namespace ShippedFiles

@@ -1,6 +1,7 @@
 #include "data/UDM_Connessione.h"
 
 #include "data/DailyBackup.h"
+#include "data/LogbookUpgrade.h"
 #include "data/MessageSeam.h"
 #include "data/U_QFile.h"
 #include "engine/EngineError.h"
@@ -37,4 +38,19 @@ void TDM_Conn::DataModuleCreate() {
     } catch (const EngineError& e) {
         showWarning(kBackupFailed.arg(e.message()));
     }
+}
+
+void TDM_Conn::UpgradeLogbook(const std::function<void()>& progress) {
+    if (!ADOConnection1.isOpen())
+        return;
+    const LogbookUpgrade::Result result =
+        LogbookUpgrade::run(ADOConnection1, LogbookFormat::shipped(), progress);
+    if (result.outcome == LogbookUpgrade::Outcome::Newer)
+        ADOConnection1.setReadOnly();
+    if (!result.message.isEmpty())
+        showWarning(result.message);
+}
+
+bool TDM_Conn::HasFormat(int version) const {
+    return LogbookFormat::has(ADOConnection1, version);
 }

@@ -113,6 +113,14 @@ void Connection::backupTo(const QString& path) const {
     }
 }
 
+void Connection::setReadOnly() {
+    if (!m_handle)
+        return;
+    Statement only(m_handle, QStringLiteral("PRAGMA query_only = ON"));
+    only.step();
+    m_readOnly = true;
+}
+
 void Connection::close() {
     m_handle.reset();
     m_readOnly = false;

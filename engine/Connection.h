@@ -25,6 +25,9 @@ public:
     bool isOpen() const { return m_handle != nullptr; }
     // Open on a file that cannot be written: every save fails with an Italian message.
     bool isReadOnly() const { return m_readOnly; }
+    // From now on nothing is written through this connection, as if the file could not be
+    // written (a logbook in a format newer than this program knows).
+    void setReadOnly();
 
     // Writes a consistent copy of the open database into a new file (the engine's online
     // backup), through a temporary file, so a failure leaves no half-written copy. An existing
