@@ -44,6 +44,7 @@ bench: build
 	$(BUILD_DIR)/bin/lunkerledger-bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/lunkerledger-bench-picture
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/lunkerledger-bench-window
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/lunkerledger-bench-safety
 
 # libFuzzer targets, built with clang: build-fuzz/bin/fuzz_picture [corpus dir]
 fuzz: deps

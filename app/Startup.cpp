@@ -21,8 +21,15 @@
 Program::Program() = default;
 
 bool Program::claimLogbook() {
-    if (m_lock.acquire(ProgramDir() + QStringLiteral("DATA2.MDB")))
+    switch (m_lock.claim(ProgramDir() + QStringLiteral("DATA2.MDB"))) {
+    case LogbookLock::Claim::Taken:
         return true;
+    case LogbookLock::Claim::CannotCreate:
+        m_folderReadOnly = true; // nobody else can write there either
+        return true;
+    case LogbookLock::Claim::HeldByAnother:
+        break;
+    }
     showError(LogbookLock::kAlreadyOpen);
     return false;
 }
@@ -35,6 +42,7 @@ void Program::create() {
     // 3. The connection.
     dmConn = std::make_unique<TDM_Conn>();
     DM_Conn = dmConn.get();
+    dmConn->FolderReadOnly = m_folderReadOnly;
     Guarded([this] { dmConn->DataModuleCreate(); });
     //    An older logbook is brought up to the program's format before any module reads it.
     Guarded([this] {

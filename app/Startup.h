@@ -28,6 +28,8 @@ public:
 
     // One program per logbook: false, after saying so, when another program has the
     // logbook of the program directory open. Called before anything is created or opened.
+    // A folder where the lock cannot be created is no other program: the logbook is then
+    // opened for reading.
     bool claimLogbook();
     // The start-up order. An error inside a creation step goes to the general error box and
     // start-up goes on with the next step.
@@ -47,4 +49,5 @@ public:
 
 private:
     LogbookLock m_lock;
+    bool m_folderReadOnly = false;
 };

@@ -287,6 +287,9 @@ void TFrmUscita::showEvent(QShowEvent* event) {
 void TFrmUscita::FormShow() {
     Guarded([this] { CaptureDataSetNames(); });
     Guarded([this] { RefreshMainWindow(); });
+    // The day's copy of the logbook, now that the angler has the window: on its own thread.
+    if (DM_Conn)
+        DM_Conn->StartDailyBackup();
     // The splash's last tick is still running: let it return before the splash goes.
     if (m_splash) {
         FrmStart = nullptr;

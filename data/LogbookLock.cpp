@@ -14,18 +14,19 @@ std::unique_ptr<QLockFile> lockFor(const QString& databasePath) {
 
 } // namespace
 
-bool LogbookLock::acquire(const QString& databasePath) {
+LogbookLock::Claim LogbookLock::claim(const QString& databasePath) {
     auto lock = lockFor(databasePath);
     if (!lock->tryLock(0))
-        return false;
+        return lock->error() == QLockFile::LockFailedError ? Claim::HeldByAnother
+                                                           : Claim::CannotCreate;
     m_lock = std::move(lock);
-    return true;
+    return Claim::Taken;
 }
 
 bool LogbookLock::heldByAnother(const QString& databasePath) {
     auto lock = lockFor(databasePath);
     if (!lock->tryLock(0))
-        return true;
+        return lock->error() == QLockFile::LockFailedError;
     lock->unlock();
     return false;
 }

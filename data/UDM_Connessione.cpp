@@ -2,6 +2,7 @@
 
 #include "data/DailyBackup.h"
 #include "data/LogbookUpgrade.h"
+#include "data/DailyBackupRun.h"
 #include "data/MessageSeam.h"
 #include "data/U_QFile.h"
 #include "engine/EngineError.h"
@@ -21,23 +22,44 @@ const QString TDM_Conn::kBackupFailed = QStringLiteral(
     "La copia di sicurezza giornaliera dell'archivio non è stata salvata (%1). Il programma "
     "prosegue normalmente.");
 
+const QString TDM_Conn::kDamaged = QStringLiteral(
+    "L'archivio risulta danneggiato: la copia di sicurezza di oggi non è stata fatta e le "
+    "copie precedenti sono conservate nella cartella backup. Chiudere il programma e "
+    "ripristinare la copia integra più recente.");
+
+const QString TDM_Conn::kFolderReadOnly = QStringLiteral(
+    "Nella cartella del programma non si possono creare file: l'archivio è aperto in sola "
+    "lettura e le modifiche non potranno essere salvate.");
+
 const QString TDM_Conn::kReadOnly =
     QStringLiteral("L'archivio è in sola lettura: le modifiche non potranno essere salvate.");
 
 void TDM_Conn::DataModuleCreate() {
     try {
-        ADOConnection1.open(kConnectionString, ProgramDir());
+        ADOConnection1.open(kConnectionString, ProgramDir(), FolderReadOnly);
     } catch (const EngineError&) {
         showError(kConnectionFailed);
         return;
     }
-    if (ADOConnection1.isReadOnly())
+    if (FolderReadOnly)
+        showWarning(kFolderReadOnly);
+    else if (ADOConnection1.isReadOnly())
         showWarning(kReadOnly);
-    try {
-        DailyBackup::make(ADOConnection1, QDate::currentDate());
-    } catch (const EngineError& e) {
-        showWarning(kBackupFailed.arg(e.message()));
-    }
+}
+
+void TDM_Conn::StartDailyBackup() {
+    if (!ADOConnection1.isOpen() || m_backup.started())
+        return;
+    const bool quiet = FolderReadOnly; // the one warning of the start has said it all
+    m_backup.start(ADOConnection1.filePath(), QDate::currentDate(),
+                   [quiet](DailyBackup::Outcome outcome, const QString& failure) {
+                       if (!failure.isEmpty()) {
+                           if (!quiet)
+                               showWarning(kBackupFailed.arg(failure));
+                       } else if (outcome == DailyBackup::Outcome::Damaged) {
+                           showWarning(kDamaged);
+                       }
+                   });
 }
 
 void TDM_Conn::UpgradeLogbook(const std::function<void()>& progress) {

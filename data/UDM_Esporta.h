@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/Query.h"
+#include "engine/Component.h"
 
 #include <QString>
 #include <functional>
@@ -10,10 +10,14 @@ class Connection;
 // The spreadsheet export: every session, catch and groundbait day with the descriptions of
 // their lists, written as three CSV files that a spreadsheet in Italian opens as they are
 // (";" between fields, quoted as RFC 4180 says, UTF-8 with a byte-order mark, dates
-// gg/mm/aaaa, decimal comma). The SQL lives in qry.ini like every other query.
+// gg/mm/aaaa, decimal comma). The SQL lives in qry.ini like every other query. Rows are
+// written as the engine reads them, so a lifetime logbook costs no more memory than one
+// session; a text a spreadsheet would take for a formula is written as plain text.
 class TDM_Esporta : public ComponentOwner {
 public:
     static const QStringList kFiles; // uscite.csv, prede.csv, pasturazioni.csv
+    // The keys of the three queries in qry.ini, in the order of the files.
+    static const QStringList kQueries;
 
     explicit TDM_Esporta(Connection* connection);
 
@@ -25,9 +29,10 @@ public:
 
     // One field as CSV: quoted when it holds a separator, a quote or a line break.
     static QString csvField(const QString& text);
+    // A stored text as a spreadsheet must read it: one that starts as a formula would
+    // (=, +, -, @, a tab, a carriage return) gets the apostrophe spreadsheets take for
+    // "plain text". Numbers are never passed here, so -2,5 stays a number.
+    static QString plainText(const QString& text);
 
     Connection* const conn;
-    Query ADOQ_EsportaUscite{QStringLiteral("ADOQ_EsportaUscite"), this, conn};
-    Query ADOQ_EsportaPrede{QStringLiteral("ADOQ_EsportaPrede"), this, conn};
-    Query ADOQ_EsportaPasturazioni{QStringLiteral("ADOQ_EsportaPasturazioni"), this, conn};
 };

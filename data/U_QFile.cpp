@@ -2,6 +2,7 @@
 
 #include "data/MessageSeam.h"
 #include "data/PrivateProfile.h"
+#include "engine/Connection.h"
 #include "engine/EngineError.h"
 
 #include <QCoreApplication>
@@ -18,7 +19,26 @@ const QString kQueryTextMissing =
     QStringLiteral("ERRORE: impossibile trovare la stringa di query.\r\nControllare la "
                    "presenza di un file denominato 'qry.ini' nella \r\ndirectory del programma");
 
+// The table a failed text needs and the logbook lacks, from the engine's words; else empty.
+QString missingTable(const EngineError& e) {
+    static const QString prefix = QStringLiteral("no such table: ");
+    const QString& detail = e.engineDetail();
+    if (!detail.startsWith(prefix))
+        return QString();
+    QString table = detail.mid(prefix.size());
+    const int dot = table.lastIndexOf(QLatin1Char('.'));
+    return dot >= 0 ? table.mid(dot + 1) : table;
+}
+
 } // namespace
+
+const QString kQueryTextFailed =
+    QStringLiteral("Il testo della query '%2' nella sezione [%1] del file qry.ini non è valido "
+                   "per questo archivio: correggerlo o ripristinare il file qry.ini originale.");
+
+const QString kTableMissing =
+    QStringLiteral("Nell'archivio manca la tabella '%1': gli elenchi che la usano restano vuoti. "
+                   "Ripristinare la copia integra più recente dell'archivio.");
 
 QString ProgramDir() {
     QString dir = g_programDirForTests.isEmpty() ? QCoreApplication::applicationDirPath()
@@ -45,20 +65,32 @@ QString ReadQueryText(const QString& section, const QString& key) {
     return value;
 }
 
-void OpenModuleQueries(const ParArr& params, ComponentOwner& module) {
+QStringList OpenModuleQueries(const ParArr& params, ComponentOwner& module) {
+    QStringList missingTables;
     for (Component* component : module.components()) {
         if (typeid(*component) != typeid(Query))
             continue;
         auto& query = static_cast<Query&>(*component);
         query.close();
-        query.setSql(ReadQueryText(module.componentName(), query.componentName()));
+        const QString sql = ReadQueryText(module.componentName(), query.componentName());
+        query.setSql(sql);
         query.setParams(params);
         try {
             query.open();
-        } catch (const EngineError&) {
-            // The query stays closed; whoever needs it reports that it is closed.
+        } catch (const EngineError& e) {
+            // The query stays closed. Without a connection or a text the user has been told
+            // already; a text that failed is named; a table the logbook lacks is for the
+            // module to tell, once.
+            if (IsMissingQueryText(sql) || !query.connection() || !query.connection()->isOpen())
+                continue;
+            const QString table = missingTable(e);
+            if (table.isEmpty())
+                showError(kQueryTextFailed.arg(module.componentName(), query.componentName()));
+            else if (!missingTables.contains(table))
+                missingTables << table;
         }
     }
+    return missingTables;
 }
 
 void ReopenQuery(const ParArr& params, Query& query) {

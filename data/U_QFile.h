@@ -21,7 +21,11 @@ void SetProgramDirForTests(const QString& dir);
 bool IsMissingQueryText(const QString& text);
 QString ReadQueryText(const QString& section, const QString& key);
 // Loads, binds and opens every query of the module, in component order. An error while
-// opening leaves that query closed and is not reported; a binding error reaches the caller.
-void OpenModuleQueries(const ParArr& params, ComponentOwner& module);
+// opening leaves that query closed; on an open connection a text that failed is told,
+// naming its key of qry.ini. Returns the tables the logbook lacks that some text needed
+// (the module tells the user once). A binding error reaches the caller.
+extern const QString kQueryTextFailed; // %1: section, %2: key
+extern const QString kTableMissing;    // %1: the table
+QStringList OpenModuleQueries(const ParArr& params, ComponentOwner& module);
 // Closes the query, binds the values and opens it again with the text it holds.
 void ReopenQuery(const ParArr& params, Query& query);

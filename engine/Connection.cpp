@@ -4,6 +4,7 @@
 #include "engine/SqliteHandle.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <optional>
 
@@ -22,15 +23,15 @@ QString Connection::dataSourceOf(const QString& connectionString) {
     return QString();
 }
 
-void Connection::open(const QString& connectionString, const QString& baseDir) {
+void Connection::open(const QString& connectionString, const QString& baseDir, bool readOnly) {
     const QString source = dataSourceOf(connectionString);
     if (source.isEmpty())
         throw EngineError(QStringLiteral("La stringa di connessione non indica il file del "
                                          "database (Data Source)."));
-    openFile(QFileInfo(source).isAbsolute() ? source : QDir(baseDir).filePath(source));
+    openFile(QFileInfo(source).isAbsolute() ? source : QDir(baseDir).filePath(source), readOnly);
 }
 
-void Connection::openFile(const QString& path) {
+void Connection::openFile(const QString& path, bool readOnly) {
     close();
     const QFileInfo info(path);
     if (!info.exists())
@@ -40,7 +41,8 @@ void Connection::openFile(const QString& path) {
 
     sqlite3* raw = nullptr;
     const QByteArray name = QFile::encodeName(path);
-    const int rc = sqlite3_open_v2(name.constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    const int rc = sqlite3_open_v2(
+        name.constData(), &raw, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
     auto handle = std::make_shared<SqliteHandle>(raw);
     if (rc != SQLITE_OK)
         throw sqliteError(raw, rc);
@@ -74,14 +76,17 @@ void Connection::openFile(const QString& path) {
     m_path = path;
 }
 
-void Connection::backupTo(const QString& path) const {
+void Connection::backupTo(const QString& path, const std::atomic<bool>* cancel) const {
     if (!m_handle)
         throw EngineError(QStringLiteral("La connessione al database non è aperta."));
     if (QFileInfo::exists(path))
         throw EngineError(
             QStringLiteral("Il file '%1' esiste già: non viene sovrascritto.").arg(path));
     const QString partial = path + QStringLiteral(".parziale");
-    QFile::remove(partial);
+    // A copy killed half-way leaves its file and perhaps its journal: neither may be played
+    // into the new copy.
+    for (const char* left : {"", "-journal", "-wal", "-shm"})
+        QFile::remove(partial + QLatin1String(left));
     std::optional<EngineError> failure;
     {
         sqlite3* raw = nullptr;
@@ -89,12 +94,35 @@ void Connection::backupTo(const QString& path) const {
                                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
         SqliteHandle copy(raw); // closed at the end of this block, whatever happens
         if (rc != SQLITE_OK) {
-            failure = sqliteError(raw, rc);
+            // The logbook itself is open and fine: what failed is the place of the copy.
+            failure = EngineError(QStringLiteral("Impossibile scrivere la copia dell'archivio "
+                                                 "in '%1': la cartella non è scrivibile.")
+                                      .arg(QDir::toNativeSeparators(path)),
+                                  rc);
         } else if (sqlite3_backup* backup =
                        sqlite3_backup_init(raw, "main", m_handle->db(), "main")) {
-            const int stepped = sqlite3_backup_step(backup, -1);
+            // In slices, so a save through another connection can go in between (the copy
+            // then starts over from the changed logbook and stays consistent), and a copy
+            // that is no longer wanted stops at the next slice.
+            int stepped = SQLITE_OK;
+            while (stepped == SQLITE_OK || stepped == SQLITE_BUSY || stepped == SQLITE_LOCKED) {
+                if (cancel && cancel->load()) {
+                    stepped = SQLITE_INTERRUPT;
+                    break;
+                }
+                if (stepped != SQLITE_OK)
+                    sqlite3_sleep(5);
+                stepped = sqlite3_backup_step(backup, 1024);
+            }
             const int finished = sqlite3_backup_finish(backup);
-            if (stepped != SQLITE_DONE)
+            if ((stepped & 0xff) == SQLITE_READONLY || (stepped & 0xff) == SQLITE_CANTOPEN)
+                failure = EngineError(QStringLiteral("Impossibile scrivere la copia "
+                                                     "dell'archivio in '%1'.")
+                                          .arg(QDir::toNativeSeparators(path)),
+                                      stepped);
+            else if (stepped == SQLITE_INTERRUPT)
+                failure = EngineError(QStringLiteral("Copia dell'archivio interrotta."), stepped);
+            else if (stepped != SQLITE_DONE)
                 failure = sqliteError(raw, stepped);
             else if (finished != SQLITE_OK)
                 failure = sqliteError(raw, finished);
@@ -108,8 +136,8 @@ void Connection::backupTo(const QString& path) const {
     }
     if (!QFile::rename(partial, path)) {
         QFile::remove(partial);
-        throw EngineError(
-            QStringLiteral("Impossibile scrivere la copia dell'archivio in '%1'.").arg(path));
+        throw EngineError(QStringLiteral("Impossibile scrivere la copia dell'archivio in '%1'.")
+                              .arg(QDir::toNativeSeparators(path)));
     }
 }
 
@@ -119,6 +147,46 @@ void Connection::setReadOnly() {
     Statement only(m_handle, QStringLiteral("PRAGMA query_only = ON"));
     only.step();
     m_readOnly = true;
+}
+
+Connection::Soundness Connection::checkSoundness(int budgetMs,
+                                                 const std::atomic<bool>* cancel) const {
+    if (!m_handle)
+        throw EngineError(QStringLiteral("La connessione al database non è aperta."));
+    sqlite3* db = m_handle->db();
+    QElapsedTimer clock;
+    clock.start();
+    struct Deadline {
+        QElapsedTimer* clock;
+        int budget;
+        const std::atomic<bool>* cancel;
+    } deadline{&clock, budgetMs, cancel};
+    sqlite3_progress_handler(
+        db, 1000,
+        [](void* arg) {
+            const auto* d = static_cast<Deadline*>(arg);
+            return d->clock->elapsed() > d->budget || (d->cancel && d->cancel->load()) ? 1 : 0;
+        },
+        &deadline);
+    Soundness result = Soundness::Sound;
+    try {
+        Statement check(m_handle, QStringLiteral("PRAGMA quick_check"));
+        while (check.step()) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(check.get(), 0));
+            if (!text || qstrcmp(text, "ok") != 0)
+                result = Soundness::Damaged;
+        }
+    } catch (const EngineError& e) {
+        const int primary = e.code() & 0xff;
+        result = primary == SQLITE_INTERRUPT ? Soundness::NotChecked : Soundness::Damaged;
+        if (primary != SQLITE_INTERRUPT && primary != SQLITE_CORRUPT && primary != SQLITE_NOTADB &&
+            primary != SQLITE_IOERR) {
+            sqlite3_progress_handler(db, 0, nullptr, nullptr);
+            throw;
+        }
+    }
+    sqlite3_progress_handler(db, 0, nullptr, nullptr);
+    return result;
 }
 
 void Connection::close() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <atomic>
 #include <memory>
 
 struct sqlite3;
@@ -19,8 +20,9 @@ public:
 
     // Opens the file named by the connection string's "Data Source", taken relative to
     // baseDir unless it is absolute. Other keys of the string (provider, ...) are ignored.
-    void open(const QString& connectionString, const QString& baseDir);
-    void openFile(const QString& path);
+    // `readOnly` opens for reading even a file that could be written.
+    void open(const QString& connectionString, const QString& baseDir, bool readOnly = false);
+    void openFile(const QString& path, bool readOnly = false);
     void close();
     bool isOpen() const { return m_handle != nullptr; }
     // Open on a file that cannot be written: every save fails with an Italian message.
@@ -31,8 +33,17 @@ public:
 
     // Writes a consistent copy of the open database into a new file (the engine's online
     // backup), through a temporary file, so a failure leaves no half-written copy. An existing
-    // file at `path` is refused.
-    void backupTo(const QString& path) const;
+    // file at `path` is refused. Setting `*cancel` stops the copy (an EngineError) with
+    // nothing left behind.
+    void backupTo(const QString& path, const std::atomic<bool>* cancel = nullptr) const;
+
+    // What a bounded quick check of the open database found: a copy of a damaged file must
+    // never push a sound one out of the kept backups, and a check that ran out of time
+    // proves nothing either way.
+    enum class Soundness { Sound, Damaged, NotChecked };
+    // The engine's quick check of every page, stopped after `budgetMs` milliseconds.
+    // Setting `*cancel` stops it like the end of the budget.
+    Soundness checkSoundness(int budgetMs, const std::atomic<bool>* cancel = nullptr) const;
     // The database file this connection has open; empty while closed.
     const QString& filePath() const { return m_path; }
 

@@ -13,11 +13,16 @@ public:
     // The database engine's (extended) result code behind the error; 0 for the engine's own.
     int code() const noexcept { return m_code; }
     const char* what() const noexcept override { return m_utf8.constData(); }
+    // The database engine's own English words behind the error, for the program to tell
+    // causes apart (a missing table); never shown to the user. Empty for the engine's own.
+    const QString& engineDetail() const noexcept { return m_detail; }
+    void setEngineDetail(const QString& detail) { m_detail = detail; }
 
 private:
     QString m_message;
     QByteArray m_utf8;
     int m_code;
+    QString m_detail;
 };
 
 // A typed text that cannot become the field's value (a bad date, a non-number).

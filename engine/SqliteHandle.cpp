@@ -118,5 +118,8 @@ EngineError sqliteError(sqlite3* db, int rc, const QString& fallback) {
             break;
         }
     }
-    return EngineError(sentence, extended);
+    EngineError error(sentence, extended);
+    if (db)
+        error.setEngineDetail(QString::fromUtf8(sqlite3_errmsg(db)));
+    return error;
 }

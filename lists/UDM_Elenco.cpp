@@ -1,5 +1,6 @@
 #include "lists/UDM_Elenco.h"
 
+#include "data/MessageSeam.h"
 #include "data/U_DBUtils.h"
 #include "data/U_QFile.h"
 #include "engine/EngineError.h"
@@ -10,7 +11,9 @@ TDM_Elenco::TDM_Elenco(Connection* connection)
     : ComponentOwner(QStringLiteral("DM_Elenco")), conn(connection) {}
 
 void TDM_Elenco::DataModuleCreate() {
-    OpenModuleQueries({}, *this);
+    // A list table gone from the logbook would leave its drop-downs empty without a word.
+    for (const QString& table : OpenModuleQueries({}, *this))
+        showError(kTableMissing.arg(table));
 }
 
 void TDM_Elenco::SelectList(const QString& name) {

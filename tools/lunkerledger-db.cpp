@@ -9,11 +9,14 @@
 //                                        its tables, the integrity check and the references
 //                                        to rows that no longer exist.
 //   lunkerledger-db backup PATH DEST     writes a consistent copy of the logbook at PATH into
-//                                        the new file DEST.
-//   lunkerledger-db restore BACKUP PATH  puts the copy BACKUP in place of the logbook at PATH,
-//                                        keeping the replaced file as
-//                                        PATH.prima-del-ripristino; refused while the program
-//                                        has PATH open.
+//                                        the new file DEST; a damaged logbook is not copied.
+//   lunkerledger-db backup --verifica X  says which logbook copies are sound: the file X, or
+//                                        every .MDB file of the folder X.
+//   lunkerledger-db restore BACKUP PATH  puts the sound copy BACKUP in place of the logbook at
+//                                        PATH in one step, keeping the replaced file (with
+//                                        its journal, if any) as
+//                                        PATH.prima-del-ripristino-yyyyMMdd-hhmmss; refused
+//                                        while the program has PATH open.
 //   lunkerledger-db demo PATH            writes a demonstration logbook at PATH, with its
 //                                        photos in foto-demo beside it.
 #include "data/LogbookLock.h"
@@ -23,6 +26,7 @@
 #include "engine/EngineError.h"
 #include "engine/Script.h"
 #include "tools/DemoLogbook.h"
+#include "tools/lunkerledger-db-copies.h"
 
 #include <QCoreApplication>
 
@@ -37,31 +41,10 @@ int usage() {
                          "     lunkerledger-db upgrade PERCORSO\n"
                          "     lunkerledger-db info PERCORSO\n"
                          "     lunkerledger-db backup PERCORSO DESTINAZIONE\n"
+                         "     lunkerledger-db backup --verifica COPIA_O_CARTELLA\n"
                          "     lunkerledger-db restore COPIA PERCORSO\n"
                          "     lunkerledger-db demo PERCORSO\n");
     return 2;
-}
-
-void restore(const QString& backup, const QString& path) {
-    if (LogbookLock::heldByAnother(path))
-        throw EngineError(QStringLiteral("L'archivio '%1' è aperto in LunkerLedger: chiudere il "
-                                         "programma prima del ripristino.")
-                              .arg(path));
-    Connection copy;
-    copy.openFile(backup); // refuses a file that is not a logbook
-    const QString kept = path + QStringLiteral(".prima-del-ripristino");
-    if (QFile::exists(path)) {
-        QFile::remove(kept);
-        if (!QFile::rename(path, kept))
-            throw EngineError(
-                QStringLiteral("Impossibile mettere da parte l'archivio '%1'.").arg(path));
-    }
-    try {
-        copy.backupTo(path);
-    } catch (const EngineError&) {
-        QFile::rename(kept, path); // the logbook stays as it was
-        throw;
-    }
 }
 
 void upgrade(const QString& path) {
@@ -124,12 +107,15 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv); // the demo's photos need the image plugins
     const QString command = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const bool create = command == QLatin1String("create") && argc == 3;
-    const bool backup = command == QLatin1String("backup") && argc == 4;
+    const bool backup =
+        command == QLatin1String("backup") && argc == 4 && qstrcmp(argv[2], "--verifica") != 0;
+    const bool verify =
+        command == QLatin1String("backup") && argc == 4 && qstrcmp(argv[2], "--verifica") == 0;
     const bool restoring = command == QLatin1String("restore") && argc == 4;
     const bool demo = command == QLatin1String("demo") && argc == 3;
     const bool upgrading = command == QLatin1String("upgrade") && argc == 3;
     const bool informing = command == QLatin1String("info") && argc == 3;
-    if (!create && !backup && !restoring && !demo && !upgrading && !informing)
+    if (!create && !backup && !verify && !restoring && !demo && !upgrading && !informing)
         return usage();
     const QString first = QString::fromLocal8Bit(argv[2]);
     const QString second = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
@@ -145,13 +131,20 @@ int main(int argc, char** argv) {
             WriteDemoLogbook(first);
             std::printf("Archivio dimostrativo creato: %s\n", argv[2]);
         } else if (backup) {
-            Connection logbook;
-            logbook.openFile(first);
-            logbook.backupTo(second);
+            LogbookCopies::backup(first, second);
             std::printf("Copia salvata: %s\n", argv[3]);
+        } else if (verify) {
+            QStringList lines;
+            const bool sound = LogbookCopies::verify(second, &lines);
+            for (const QString& line : lines)
+                std::printf("%s\n", line.toLocal8Bit().constData());
+            return sound ? 0 : 1;
         } else {
-            restore(first, second);
+            const QString kept = LogbookCopies::restore(first, second);
             std::printf("Archivio ripristinato: %s\n", argv[3]);
+            if (!kept.isEmpty())
+                std::printf("L'archivio sostituito è conservato in: %s\n",
+                            kept.toLocal8Bit().constData());
         }
     } catch (const EngineError& e) {
         std::fprintf(stderr, "%s\n", e.what());

@@ -9,12 +9,14 @@
 #include "data/LogbookLock.h"
 #include "data/ShippedFiles.h"
 #include "data/UDM_Connessione.h"
+#include "data/U_QFile.h"
 #include "details/U_FRM_FrmVisFoto.h"
 #include "lists/UDM_Elenco.h"
 #include "lists/U_FRM_FrmCambiaElenco.h"
 #include "sessions/UDM_Reportage.h"
 #include "sessions/UDM_Sessioni.h"
 #include "tests/support/ScriptedMessages.h"
+#include "tests/support/Sql.h"
 #include "tests/support/TestProgramDir.h"
 
 #include <QFile>
@@ -46,6 +48,9 @@ private slots:
     void failures_data();
     void failures();
     void secondProgramOnTheSameLogbook();
+    void folderThatTakesNoFile();
+    void failingTextOrMissingTableNamed_data();
+    void failingTextOrMissingTableNamed();
     void dailyCopyAtStartUp();
 };
 
@@ -141,15 +146,72 @@ void TestStartup::secondProgramOnTheSameLogbook() {
     QVERIFY(!FrmUscita); // nothing was opened
 }
 
+void TestStartup::folderThatTakesNoFile() {
+    TestProgramDir dir;
+    if (!makeUnwritable(dir.path()))
+        QSKIP("no way to make a folder unwritable here");
+    struct Undo {
+        QString folder;
+        ~Undo() { makeWritable(folder); }
+    } undo{dir.path()};
+    ScriptedMessages messages;
+    Program program;
+    QVERIFY(program.claimLogbook()); // no other program: the lock just cannot be created
+    program.create();
+    QCOMPARE(messages.texts(), QStringList{TDM_Conn::kFolderReadOnly});
+    QCOMPARE(messages.shown().front().caption, QStringLiteral("Warning"));
+    QVERIFY(DM_Conn->ADOConnection1.isReadOnly());
+    QVERIFY(DM_Sessioni->ADOQ_Sessioni.isOpen());
+}
+
+void TestStartup::failingTextOrMissingTableNamed_data() {
+    QTest::addColumn<QString>("brokenKey"); // a text of [DM_Elenco] made invalid
+    QTest::addColumn<QString>("dropped");   // a table taken out of the logbook
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("invalid text") << "ADOQ_Esca" << QString()
+                                  << QStringList{kQueryTextFailed.arg(QStringLiteral("DM_Elenco"),
+                                                                      QStringLiteral("ADOQ_Esca"))};
+    QTest::newRow("dropped list table")
+        << QString() << "TEsca" << QStringList{kTableMissing.arg(QStringLiteral("TEsca"))};
+}
+
+void TestStartup::failingTextOrMissingTableNamed() {
+    QFETCH(QString, brokenKey);
+    QFETCH(QString, dropped);
+    QFETCH(QStringList, expected);
+    TestProgramDir dir;
+    if (!brokenKey.isEmpty()) {
+        QByteArray ini = ShippedFiles::queryIni().toUtf8();
+        const QByteArray key = brokenKey.toUtf8() + "=SELECT";
+        QVERIFY(ini.contains(key));
+        ini.replace(key, key + " Colonna_inesistente,");
+        dir.writeIni(ini);
+    }
+    if (!dropped.isEmpty()) {
+        execSql(dir.connection(), QStringLiteral("DROP TABLE %1").arg(dropped));
+        dir.connection().close();
+    }
+    ScriptedMessages messages;
+    Program program;
+    program.create();
+    QCOMPARE(messages.texts(), expected);
+    QVERIFY(DM_Sessioni->ADOQ_Sessioni.isOpen()); // the rest works
+}
+
 void TestStartup::dailyCopyAtStartUp() {
     {
         TestProgramDir dir;
         ScriptedMessages messages;
         Program program;
         program.create();
+        const QString todays =
+            dir.path() + QStringLiteral("backup/") + DailyBackup::fileName(QDate::currentDate());
+        // Not before the angler has the main window, and then without holding it up.
+        QVERIFY(!QFile::exists(todays));
+        runSplash();
+        QVERIFY(FrmUscita->isVisible());
+        QTRY_VERIFY(QFile::exists(todays));
         QVERIFY(messages.shown().isEmpty());
-        QVERIFY(QFile::exists(dir.path() + QStringLiteral("backup/") +
-                              DailyBackup::fileName(QDate::currentDate())));
     }
     // A copy that cannot be written: one warning naming why, and the program goes on.
     TestProgramDir dir;
@@ -159,7 +221,8 @@ void TestStartup::dailyCopyAtStartUp() {
     ScriptedMessages messages;
     Program program;
     program.create();
-    QCOMPARE(messages.shown().size(), 1);
+    runSplash();
+    QTRY_COMPARE(messages.shown().size(), 1);
     QCOMPARE(messages.shown().front().caption, QStringLiteral("Warning"));
     QVERIFY(messages.texts().front().startsWith(
         QStringLiteral("La copia di sicurezza giornaliera dell'archivio non è stata salvata")));

@@ -57,6 +57,7 @@ private slots:
     void cleanup() { f.finish(); }
     void threeFilesReadBack();
     void existingFilesReplacedOnlyWhenSaid();
+    void formulasWrittenAsPlainText();
 
 private:
     WindowFixture f;
@@ -141,6 +142,40 @@ void TestCsvExport::existingFilesReplacedOnlyWhenSaid() {
     exportNow();
     QCOMPARE(f.messages().texts(), QStringList{TFrmUscita::kReplaceCsv});
     QVERIFY(read(QStringLiteral("prede.csv")).contains("12,75"));
+}
+
+void TestCsvExport::formulasWrittenAsPlainText() {
+    // What a spreadsheet would run as a formula is written as text; numbers stay numbers.
+    f.exec(QStringLiteral("UPDATE TLago SET Ds_desc = '=1+1' WHERE Id_lago = 1"));
+    f.exec(
+        QStringLiteral("UPDATE TPescatore SET Ds_Pescatore = '@SUM(A1)' WHERE Id_Pescatore = 2"));
+    f.exec(QStringLiteral("UPDATE TUscita SET Nm_temp = -2.5, Note = "
+                          "'=HYPERLINK(\"http://x\",\"y\")'"));
+    const struct {
+        const char* note;
+        const char* written;
+    } cases[] = {
+        {"+39 333", "'+39 333"}, {"-vento", "'-vento"}, {"\tcalma", "'\tcalma"},
+        {"\rnotte", "'\rnotte"}, {"a=b", "a=b"},        {"(nota)", "(nota)"},
+    };
+    for (const auto& c : cases)
+        f.exec(QStringLiteral("INSERT INTO TUscita (DataDa, Note) VALUES ('2025-01-01', '%1')")
+                   .arg(QString::fromUtf8(c.note)));
+    exportNow();
+    QVERIFY(f.messages().shown().isEmpty());
+    const QList<QStringList> sessions =
+        parse(QString::fromUtf8(read(QStringLiteral("uscite.csv")).mid(3)));
+    QCOMPARE(sessions.size(), 2 + int(std::size(cases)));
+    QCOMPARE(sessions[1][3], QStringLiteral("'=1+1"));
+    QCOMPARE(sessions[1][4], QStringLiteral("-2,5"));
+    QCOMPARE(sessions[1][9], QStringLiteral("Luca, @SUM(A1)")); // starts as plain text
+    QCOMPARE(sessions[1][10], QStringLiteral("'=HYPERLINK(\"http://x\",\"y\")"));
+    for (size_t i = 0; i < std::size(cases); ++i)
+        QCOMPARE(sessions[2 + int(i)][10], QString::fromUtf8(cases[i].written));
+    const QList<QStringList> catches =
+        parse(QString::fromUtf8(read(QStringLiteral("prede.csv")).mid(3)));
+    QCOMPARE(catches[1][1], QStringLiteral("'=1+1"));
+    QCOMPARE(catches[1][6], QStringLiteral("'@SUM(A1)"));
 }
 
 QTEST_MAIN(TestCsvExport)

@@ -1,13 +1,17 @@
 // lunkerledger-db: creates a database from the shipped schema and seed, never over a file;
-// backs a logbook up and restores a copy, keeping the replaced file, never under the program.
+// backs a sound logbook up and restores a sound copy in one step, keeping every replaced file
+// with its journal, never under the program; says which copies are sound.
 #include "data/LogbookLock.h"
 #include "engine/Connection.h"
 #include "stats/UDM_Statistiche.h"
 #include "tests/support/Sql.h"
 #include "widgets/PictureLoader.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,6 +21,9 @@ private slots:
     void createsThenRefusesToOverwrite();
     void backupAndRestore();
     void demoLogbook();
+    void restoreOverALogbookLeftByACrash();
+    void killedWhileRestoringLeavesALogbook();
+    void damagedLogbookIsNotCopied();
 
 private:
     // Runs the tool; its exit code, with its error text in *error.
@@ -27,6 +34,13 @@ private:
         if (error)
             *error = QString::fromUtf8(tool.readAllStandardError());
         return tool.exitCode();
+    }
+    // The files restores have kept beside `logbook`, oldest first.
+    static QStringList keptBeside(const QString& logbook) {
+        const QFileInfo info(logbook);
+        return QDir(info.absolutePath())
+            .entryList({info.fileName() + QStringLiteral(".prima-del-ripristino-*")}, QDir::Files,
+                       QDir::Time | QDir::Reversed);
     }
 };
 
@@ -96,7 +110,24 @@ void TestDatabaseTool::backupAndRestore() {
     }
     QCOMPARE(run({QStringLiteral("restore"), copy, logbook}), 0);
     QCOMPARE(notes(logbook), QStringLiteral("prima"));
-    QCOMPARE(notes(logbook + QStringLiteral(".prima-del-ripristino")), QStringLiteral("dopo"));
+    QCOMPARE(keptBeside(logbook).size(), 1);
+    QCOMPARE(notes(dir.filePath(keptBeside(logbook).front())), QStringLiteral("dopo"));
+    // A second restore keeps the file it replaces too, under a name of its own: the logbook
+    // as it was before the first restore is still there.
+    {
+        Connection c;
+        c.openFile(logbook);
+        execSql(c, QStringLiteral("UPDATE TUscita SET Note = 'terza'"));
+    }
+    QCOMPARE(run({QStringLiteral("restore"), copy, logbook}), 0);
+    const QStringList kept = keptBeside(logbook);
+    QCOMPARE(kept.size(), 2);
+    QStringList keptNotes;
+    for (const QString& name : kept)
+        keptNotes << notes(dir.filePath(name));
+    keptNotes.sort();
+    QCOMPARE(keptNotes, (QStringList{QStringLiteral("dopo"), QStringLiteral("terza")}));
+    QCOMPARE(notes(logbook), QStringLiteral("prima"));
     // A file that is no logbook is not restored.
     QFile junk(dir.filePath(QStringLiteral("junk.MDB")));
     QVERIFY(junk.open(QIODevice::WriteOnly));
@@ -140,6 +171,153 @@ void TestDatabaseTool::demoLogbook() {
         firstValue(demo, QStringLiteral("SELECT Foto FROM TPreda WHERE Foto IS NOT NULL"))
             .toString();
     QCOMPARE(LoadPicture(photo).size(), QSize(1200, 800));
+}
+
+void TestDatabaseTool::restoreOverALogbookLeftByACrash() {
+    QTemporaryDir dir;
+    const QString logbook = dir.filePath(QStringLiteral("DATA2.MDB"));
+    const QString copy = dir.filePath(QStringLiteral("copia.MDB"));
+    QCOMPARE(run({QStringLiteral("create"), logbook}), 0);
+    {
+        Connection c;
+        c.openFile(logbook);
+        execSql(c, QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM "
+                                  "n WHERE i < 300) INSERT INTO TUscita (Note) SELECT 'viva' || "
+                                  "printf('%.2000c', 'x') FROM n"));
+    }
+    QCOMPARE(run({QStringLiteral("backup"), logbook, copy}), 0);
+    // A save killed half-way: the file holds part of a transaction, its journal the way back.
+    // Copying both while the transaction is open leaves exactly what a kill leaves.
+    const QString crashed = dir.filePath(QStringLiteral("crash"));
+    QVERIFY(QDir().mkpath(crashed));
+    const QString target = crashed + QStringLiteral("/DATA2.MDB");
+    {
+        Connection c;
+        c.openFile(logbook);
+        execSql(c, QStringLiteral("PRAGMA cache_size = 2"));
+        execSql(c, QStringLiteral("BEGIN"));
+        execSql(c, QStringLiteral("UPDATE TUscita SET Note = 'morta' || Note || "
+                                  "printf('%.500c', 'z')"));
+        QVERIFY(QFile::exists(logbook + QStringLiteral("-journal")));
+        QVERIFY(QFile::copy(logbook, target));
+        QVERIFY(
+            QFile::copy(logbook + QStringLiteral("-journal"), target + QStringLiteral("-journal")));
+        execSql(c, QStringLiteral("ROLLBACK"));
+    }
+    QCOMPARE(run({QStringLiteral("restore"), copy, target}), 0);
+    QVERIFY(!QFile::exists(target + QStringLiteral("-journal")));
+    const QStringList kept = keptBeside(target);
+    QCOMPARE(kept.size(), 1);
+    for (const QString& path : {target, crashed + QLatin1Char('/') + kept.front()}) {
+        Connection c;
+        c.openFile(path);
+        QCOMPARE(firstValue(c, QStringLiteral("PRAGMA integrity_check")).toString(),
+                 QStringLiteral("ok"));
+        // Both hold the logbook as it was before the interrupted save.
+        QCOMPARE(firstValue(c, QStringLiteral("SELECT count(*) FROM TUscita WHERE Note LIKE "
+                                              "'viva%'"))
+                     .toInt(),
+                 300);
+    }
+}
+
+void TestDatabaseTool::killedWhileRestoringLeavesALogbook() {
+    QTemporaryDir dir;
+    const QString logbook = dir.filePath(QStringLiteral("DATA2.MDB"));
+    const QString copy = dir.filePath(QStringLiteral("copia.MDB"));
+    QCOMPARE(run({QStringLiteral("create"), logbook}), 0);
+    auto fill = [](const QString& path, const QString& word) {
+        Connection c;
+        c.openFile(path);
+        execSql(c, QStringLiteral("DELETE FROM TUscita"));
+        execSql(c, QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM "
+                                  "n WHERE i < 2000) INSERT INTO TUscita (Note) SELECT '%1' || "
+                                  "printf('%.8000c', 'x') FROM n")
+                       .arg(word));
+    };
+    fill(logbook, QStringLiteral("copia"));
+    QCOMPARE(run({QStringLiteral("backup"), logbook, copy}), 0);
+    fill(logbook, QStringLiteral("vecchio"));
+    auto contents = [&] {
+        Connection c;
+        c.openFile(logbook);
+        if (firstValue(c, QStringLiteral("PRAGMA integrity_check")).toString() != "ok")
+            return QStringLiteral("danneggiato");
+        return firstValue(c, QStringLiteral("SELECT DISTINCT substr(Note, 1, 5) FROM TUscita"))
+            .toString();
+    };
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(run({QStringLiteral("restore"), copy, logbook}), 0);
+    const int whole = int(clock.elapsed()) + 5;
+    QRandomGenerator random(19);
+    for (int trial = 0; trial < 8; ++trial) {
+        fill(logbook, QStringLiteral("vecchio"));
+        QProcess tool;
+        tool.start(QStringLiteral(LL_DB_TOOL), {QStringLiteral("restore"), copy, logbook});
+        QVERIFY(tool.waitForStarted());
+        QTest::qWait(int(random.bounded(whole)));
+        tool.kill();
+        QVERIFY(tool.waitForFinished());
+        QVERIFY2(QFile::exists(logbook), qPrintable(QString::number(trial)));
+        const QString now = contents();
+        QVERIFY2(now == QLatin1String("vecch") || now == QLatin1String("copia"), qPrintable(now));
+        // The next run finishes the job.
+        QCOMPARE(run({QStringLiteral("restore"), copy, logbook}), 0);
+        QCOMPARE(contents(), QStringLiteral("copia"));
+    }
+    // A backup killed half-way leaves no copy under its name; the next one is whole.
+    const QString second = dir.filePath(QStringLiteral("seconda.MDB"));
+    for (int trial = 0; trial < 4; ++trial) {
+        QFile::remove(second);
+        QProcess tool;
+        tool.start(QStringLiteral(LL_DB_TOOL), {QStringLiteral("backup"), logbook, second});
+        QVERIFY(tool.waitForStarted());
+        QTest::qWait(int(random.bounded(whole)));
+        tool.kill();
+        QVERIFY(tool.waitForFinished());
+        if (QFile::exists(second)) { // it had finished
+            Connection c;
+            c.openFile(second);
+            QCOMPARE(firstValue(c, QStringLiteral("PRAGMA integrity_check")).toString(),
+                     QStringLiteral("ok"));
+            continue;
+        }
+        QCOMPARE(run({QStringLiteral("backup"), logbook, second}), 0);
+        QVERIFY(!QFile::exists(second + QStringLiteral(".parziale")));
+    }
+}
+
+void TestDatabaseTool::damagedLogbookIsNotCopied() {
+    QTemporaryDir dir;
+    const QString logbook = dir.filePath(QStringLiteral("DATA2.MDB"));
+    const QString backups = dir.filePath(QStringLiteral("backup"));
+    QVERIFY(QDir().mkpath(backups));
+    QCOMPARE(run({QStringLiteral("create"), logbook}), 0);
+    QCOMPARE(
+        run({QStringLiteral("backup"), logbook, backups + QStringLiteral("/DATA2-20261201.MDB")}),
+        0);
+    damageTable(logbook, QStringLiteral("TPreda"));
+    QString error;
+    const QString second = backups + QStringLiteral("/DATA2-20261202.MDB");
+    QCOMPARE(run({QStringLiteral("backup"), logbook, second}, &error), 1);
+    QVERIFY2(error.contains(QStringLiteral("è danneggiato: la copia non viene salvata")),
+             qPrintable(error));
+    QVERIFY(!QFile::exists(second));
+    // A damaged copy is not restored either.
+    QVERIFY(QFile::copy(logbook, second));
+    QCOMPARE(run({QStringLiteral("restore"), second, logbook}, &error), 1);
+    QVERIFY2(error.contains(QStringLiteral("è danneggiata")), qPrintable(error));
+    // Which copies are sound, newest first.
+    QProcess tool;
+    tool.start(QStringLiteral(LL_DB_TOOL),
+               {QStringLiteral("backup"), QStringLiteral("--verifica"), backups});
+    QVERIFY(tool.waitForFinished());
+    QCOMPARE(tool.exitCode(), 1);
+    const QStringList lines = QString::fromUtf8(tool.readAllStandardOutput())
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines, (QStringList{second + QStringLiteral(": danneggiata"),
+                                 backups + QStringLiteral("/DATA2-20261201.MDB: integra")}));
 }
 
 QTEST_GUILESS_MAIN(TestDatabaseTool)

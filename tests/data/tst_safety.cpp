@@ -2,6 +2,7 @@
 // program per logbook (a stale lock does not count), a save interrupted by a kill never
 // damaging the file nor losing a committed row, and a full disk reported in Italian.
 #include "data/DailyBackup.h"
+#include "data/DailyBackupRun.h"
 #include "data/LogbookLock.h"
 #include "engine/Connection.h"
 #include "engine/EngineError.h"
@@ -9,6 +10,7 @@
 #include "tests/support/Sql.h"
 #include "tests/support/TestProgramDir.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -22,6 +24,8 @@ class TestSafety : public QObject {
 private slots:
     void dailyCopyOnceADayFourteenKept();
     void dailyCopyRefusedCleanly();
+    void dailyCopyOfADamagedLogbook();
+    void dailyCopyOnItsOwnThread();
     void oneProgramPerLogbook();
     void aStaleLockDoesNotBlock();
     void killedWhileSavingLosesNothingCommitted();
@@ -70,8 +74,88 @@ void TestSafety::dailyCopyRefusedCleanly() {
         QVERIFY2(e.message().contains(QStringLiteral("impossibile creare la cartella")),
                  qPrintable(e.message()));
     }
+    // A folder that exists but takes no file: the message names the copy, not the logbook.
+    QFile::remove(blocker.fileName());
+    const QString folder = dir.path() + QStringLiteral("backup");
+    QVERIFY(QDir().mkpath(folder));
+    if (!makeUnwritable(folder))
+        QSKIP("no way to make a folder unwritable here");
+    try {
+        DailyBackup::make(dir.connection(), QDate(2026, 12, 10));
+        makeWritable(folder);
+        QFAIL("a copy was written");
+    } catch (const EngineError& e) {
+        makeWritable(folder);
+        QCOMPARE(e.message(), QStringLiteral("Impossibile scrivere la copia dell'archivio in "
+                                             "'%1': la cartella non è scrivibile.")
+                                  .arg(QDir::toNativeSeparators(
+                                      folder + QStringLiteral("/DATA2-20261210.MDB"))));
+    }
     // The logbook itself is untouched and still usable.
     execSql(dir.connection(), QStringLiteral("INSERT INTO TUscita (Note) VALUES ('x')"));
+}
+
+void TestSafety::dailyCopyOfADamagedLogbook() {
+    TestProgramDir dir(TestProgramDir::DatabaseOnly);
+    const QDir backups(dir.path() + QStringLiteral("backup"));
+    const QDate first(2026, 11, 1);
+    {
+        Connection c;
+        c.openFile(dir.databasePath());
+        for (int day = 0; day < DailyBackup::Kept; ++day)
+            QCOMPARE(DailyBackup::make(c, first.addDays(day)), DailyBackup::Outcome::Written);
+    }
+    const QStringList before = backups.entryList(QDir::Files, QDir::Name);
+    damageTable(dir.databasePath(), QStringLiteral("TPreda"));
+    // Two weeks more on the damaged file: no damaged copy, no sound copy rotated out.
+    Connection c;
+    c.openFile(dir.databasePath());
+    for (int day = DailyBackup::Kept; day < 2 * DailyBackup::Kept; ++day)
+        QCOMPARE(DailyBackup::make(c, first.addDays(day)), DailyBackup::Outcome::Damaged);
+    QCOMPARE(backups.entryList(QDir::Files, QDir::Name), before);
+}
+
+void TestSafety::dailyCopyOnItsOwnThread() {
+    TestProgramDir dir(TestProgramDir::DatabaseOnly);
+    Connection& c = dir.connection();
+    execSql(c, QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                              "WHERE i < 3000) INSERT INTO TUscita (Note) SELECT "
+                              "printf('%.8000c', 'x') FROM n"));
+    const QDir backups(dir.path() + QStringLiteral("backup"));
+    const QDate day(2026, 12, 10);
+    const QString todays = backups.filePath(DailyBackup::fileName(day));
+    // Abandoned at once, as at a quick exit: nothing under the day's name, nothing half-made.
+    {
+        DailyBackupRun run;
+        run.start(dir.databasePath(), day, [](DailyBackup::Outcome, const QString&) {
+            QFAIL("an abandoned copy reported back");
+        });
+        run.abandon();
+    }
+    QCoreApplication::processEvents();
+    QVERIFY(!QFile::exists(todays));
+    QVERIFY(backups.entryList({QStringLiteral("*.parziale*")}, QDir::Files).isEmpty());
+    // Left to finish while saves go on through the program's connection.
+    DailyBackupRun run;
+    bool done = false;
+    DailyBackup::Outcome outcome = DailyBackup::Outcome::Damaged;
+    QString failure = QStringLiteral("nessuna notizia");
+    run.start(dir.databasePath(), day, [&](DailyBackup::Outcome o, const QString& f) {
+        done = true;
+        outcome = o;
+        failure = f;
+    });
+    for (int i = 0; i < 20; ++i)
+        execSql(c, QStringLiteral("INSERT INTO TUscita (Note) VALUES ('durante')"));
+    QTRY_VERIFY_WITH_TIMEOUT(done, 20000);
+    QCOMPARE(failure, QString());
+    QCOMPARE(outcome, DailyBackup::Outcome::Written);
+    Connection copy;
+    copy.openFile(todays);
+    QCOMPARE(firstValue(copy, QStringLiteral("PRAGMA integrity_check")).toString(),
+             QStringLiteral("ok"));
+    const int rows = firstValue(copy, QStringLiteral("SELECT count(*) FROM TUscita")).toInt();
+    QVERIFY2(rows >= 3000 && rows <= 3020, qPrintable(QString::number(rows)));
 }
 
 void TestSafety::oneProgramPerLogbook() {

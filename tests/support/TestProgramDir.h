@@ -26,3 +26,8 @@ private:
     QTemporaryDir m_dir;
     Connection m_connection;
 };
+
+// A folder no file can be created in (for root, whom permission bits do not stop, an
+// immutable folder); false where neither is possible. makeWritable undoes it.
+bool makeUnwritable(const QString& folder);
+void makeWritable(const QString& folder);
