@@ -81,7 +81,9 @@ QStringList OpenModuleQueries(const ParArr& params, ComponentOwner& module) {
             // The query stays closed. Without a connection or a text the user has been told
             // already; a text that failed is named; a table the logbook lacks is for the
             // module to tell, once.
-            if (IsMissingQueryText(sql) || !query.connection() || !query.connection()->isOpen())
+            // Parameters the module binds later (a session's details) are not a fault.
+            if (IsMissingQueryText(sql) || !query.connection() || !query.connection()->isOpen() ||
+                e.engineDetail().isEmpty())
                 continue;
             const QString table = missingTable(e);
             if (table.isEmpty())

@@ -6,7 +6,30 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <csignal>
 #include <optional>
+
+namespace {
+
+// Fault injection for the crash tests: with LUNKERLEDGER_KILL_AT_COMMIT=N in the environment
+// the process kills itself with SIGKILL inside its Nth commit, once the rows are written but
+// before the commit is durable, the worst moment for the logbook.
+void armKillAtCommit(sqlite3* db) {
+    static const int target = qEnvironmentVariableIntValue("LUNKERLEDGER_KILL_AT_COMMIT");
+    if (target <= 0)
+        return;
+    static std::atomic<int> commits{0};
+    sqlite3_commit_hook(
+        db,
+        [](void*) {
+            if (++commits == target)
+                ::raise(SIGKILL);
+            return 0;
+        },
+        nullptr);
+}
+
+} // namespace
 
 Connection::Connection() = default;
 Connection::~Connection() = default;
@@ -47,6 +70,7 @@ void Connection::openFile(const QString& path, bool readOnly) {
     if (rc != SQLITE_OK)
         throw sqliteError(raw, rc);
     sqlite3_extended_result_codes(raw, 1);
+    armKillAtCommit(raw);
     sqlite3_busy_timeout(raw, 2000);
 
     // sqlite3_open_v2 reads nothing yet: touch the schema so a foreign or damaged file fails

@@ -257,8 +257,9 @@ void TestDatabaseTool::killedWhileRestoringLeavesALogbook() {
         tool.start(QStringLiteral(LL_DB_TOOL), {QStringLiteral("restore"), copy, logbook});
         QVERIFY(tool.waitForStarted());
         QTest::qWait(int(random.bounded(whole)));
-        tool.kill();
-        QVERIFY(tool.waitForFinished());
+        tool.kill(); // SIGKILL, unless it has already finished
+        tool.waitForFinished();
+        QCOMPARE(tool.state(), QProcess::NotRunning);
         QVERIFY2(QFile::exists(logbook), qPrintable(QString::number(trial)));
         const QString now = contents();
         QVERIFY2(now == QLatin1String("vecch") || now == QLatin1String("copia"), qPrintable(now));
@@ -274,8 +275,9 @@ void TestDatabaseTool::killedWhileRestoringLeavesALogbook() {
         tool.start(QStringLiteral(LL_DB_TOOL), {QStringLiteral("backup"), logbook, second});
         QVERIFY(tool.waitForStarted());
         QTest::qWait(int(random.bounded(whole)));
-        tool.kill();
-        QVERIFY(tool.waitForFinished());
+        tool.kill(); // SIGKILL, unless it has already finished
+        tool.waitForFinished();
+        QCOMPARE(tool.state(), QProcess::NotRunning);
         if (QFile::exists(second)) { // it had finished
             Connection c;
             c.openFile(second);

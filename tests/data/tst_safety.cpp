@@ -29,6 +29,7 @@ private slots:
     void oneProgramPerLogbook();
     void aStaleLockDoesNotBlock();
     void killedWhileSavingLosesNothingCommitted();
+    void killedInsideACommit();
     void fullDiskIsReportedAndLosesNothing();
 };
 
@@ -213,6 +214,35 @@ void TestSafety::killedWhileSavingLosesNothingCommitted() {
         QCOMPARE(stored, int(committed.size()));
     }
     QVERIFY(committed.size() > 30);
+}
+
+void TestSafety::killedInsideACommit() {
+    // The kill lands inside the Nth save's commit: the N-1 saves before it are all there,
+    // the interrupted one is not there at all, and the file is sound.
+    for (int n : {1, 2, 7, 25}) {
+        TestProgramDir dir(TestProgramDir::DatabaseOnly);
+        QProcess writer;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LUNKERLEDGER_KILL_AT_COMMIT"), QString::number(n));
+        writer.setProcessEnvironment(env);
+        writer.start(QStringLiteral(LL_CRASH_WRITER), {dir.databasePath()});
+        QVERIFY(writer.waitForFinished());
+        QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
+        QList<QByteArray> printed;
+        for (const QByteArray& line : writer.readAllStandardOutput().split('\n'))
+            if (!line.isEmpty())
+                printed << line;
+        QCOMPARE(printed.size(), n - 1);
+        Connection after;
+        after.openFile(dir.databasePath());
+        QCOMPARE(firstValue(after, QStringLiteral("PRAGMA integrity_check")).toString(),
+                 QStringLiteral("ok"));
+        QCOMPARE(firstValue(after, QStringLiteral("SELECT count(*) FROM TUscita")).toInt(), n - 1);
+        if (n > 1)
+            QCOMPARE(
+                firstValue(after, QStringLiteral("SELECT max(Id_uscita) FROM TUscita")).toInt(),
+                printed.back().toInt());
+    }
 }
 
 void TestSafety::fullDiskIsReportedAndLosesNothing() {
