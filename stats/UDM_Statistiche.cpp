@@ -1,47 +1,27 @@
 #include "stats/UDM_Statistiche.h"
 
+#include "engine/EngineError.h"
+#include "stats/StatQuantities.h"
 #include "widgets/ErrorGuard.h"
 
 TDM_Statistiche* DM_Statistiche = nullptr;
+
+const QString TDM_Statistiche::kStatQueryFailed = QStringLiteral(
+    "Impossibile calcolare la statistica: il database non contiene le tabelle o i campi "
+    "attesi. Il file potrebbe essere danneggiato o di una versione diversa del programma.");
 QStringList StatGroupFields;
 
 namespace {
 
-// How each quantity is counted: its grouped field, its label field, and for a quantity
-// counted through a lookup list the list's table and the join condition (none for a plain
-// quantity, grouped on the stored value itself).
-struct Quantity {
-    const char* group;
-    const char* label;
-    const char* table;
-    const char* on;
-};
-
-const Quantity kQuantities[13] = {
-    {"Nm_TipoUscita", "Ds_TipoSessione", "TTipoSessione",
-     "TTipoSessione.Id_TipoSessione = TUscita.Nm_TipoUscita"},
-    {"Nm_Stagione", "Ds_stagione", "TStagioni", "TStagioni.Id_stagione = TUscita.Nm_stagione"},
-    {"Nm_luna", "Ds_luna", "TLuna", "TLuna.Id_luna = TUscita.Nm_luna"},
-    {"Nm_Temp", "Nm_Temp", nullptr, nullptr},
-    {"Nm_TempAcqua", "Nm_TempAcqua", nullptr, nullptr},
-    {"Nm_Ora", "Ds_orario", "TOrario", "TOrario.Id_Orario = TPreda.Nm_Ora"},
-    {"Peso", "Peso", nullptr, nullptr},
-    {"Nm_Esca", "Ds_Esca", "TEsca", "TEsca.Id_esca = TPreda.Nm_esca"},
-    {"Nm_Innesco", "Ds_Innesco", "TInnesco", "TInnesco.Id_Innesco = TPreda.Nm_Innesco"},
-    {"Nm_Montatura", "Ds_Montatura", "TMontatura", "TMontatura.Id_montatura = TPreda.Nm_montatura"},
-    {"Profondita", "Profondita", nullptr, nullptr},
-    {"Nm_CondMeteo", "Ds_CondMeteo", "TTipoCondMeteo",
-     "TTipoCondMeteo.Id_CondMeteo = TPreda.Nm_CondMeteo"},
-    {"Nm_Vento_direz", "Ds_tipovento", "TTipovento",
-     "TTipovento.Id_tipovento = TPreda.Nm_Vento_direz"},
-};
+// The database engine's code for a text it cannot run (a missing table or field).
+constexpr int kSqlTextError = 1;
 
 const QString kCatchesOfSessions =
     QStringLiteral("TUscita INNER JOIN TPreda ON TUscita.Id_uscita = TPreda.Nm_uscita");
 
 // The FROM clause of a quantity, leading blank included.
-QString fromClause(const Quantity& q) {
-    if (!q.table)
+QString fromClause(const StatQuantity& q) {
+    if (!q.joined())
         return QStringLiteral(" FROM ") + kCatchesOfSessions;
     return QStringLiteral(" FROM %1 INNER JOIN (%2) ON %3")
         .arg(QLatin1String(q.table), kCatchesOfSessions, QLatin1String(q.on));
@@ -56,7 +36,7 @@ void TDM_Statistiche::DataModuleCreate() {
     StatSql.clear();
     StatGroupFields.clear();
     StatLabelFields.clear();
-    for (const Quantity& q : kQuantities) {
+    for (const StatQuantity& q : kStatQuantities) {
         StatGroupFields << QLatin1String(q.group);
         StatLabelFields << QLatin1String(q.label);
     }
@@ -66,10 +46,10 @@ void TDM_Statistiche::DataModuleCreate() {
 }
 
 void TDM_Statistiche::BuildStatQuery(int lake, int quantity) {
-    const Quantity& q = kQuantities[quantity];
+    const StatQuantity& q = kStatQuantities.at(size_t(quantity));
     const QString group = QLatin1String(q.group);
     const QString label = QLatin1String(q.label);
-    const bool joined = q.table != nullptr;
+    const bool joined = q.joined();
     const QString lakeCondition =
         lake == AllLakes ? QString() : QStringLiteral(" AND Nm_Lago=") + QString::number(lake);
     StatSql = QStringLiteral("SELECT COUNT(") + group + QStringLiteral(") AS RESULT,") + group;
@@ -84,10 +64,19 @@ void TDM_Statistiche::BuildStatQuery(int lake, int quantity) {
 
 void TDM_Statistiche::RunStatQuery() {
     // A failure must not look like "no catches": the chart is still drawn, without points,
-    // and the user is told why.
+    // and the user is told why. This text is assembled here, not read from qry.ini, so the
+    // engine's advice to check that file would send the user the wrong way.
     Guarded([this] {
         ADOQ_Statistiche.close();
         ADOQ_Statistiche.setSql(StatSql);
-        ADOQ_Statistiche.open();
+        try {
+            ADOQ_Statistiche.open();
+        } catch (const ConversionError&) {
+            throw;
+        } catch (const EngineError& error) {
+            if ((error.code() & 0xff) != kSqlTextError)
+                throw;
+            throw EngineError(kStatQueryFailed, error.code());
+        }
     });
 }

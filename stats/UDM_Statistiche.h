@@ -10,8 +10,8 @@ class Connection;
 // The lake value that means every lake.
 constexpr int AllLakes = 999;
 
-// The field counted and grouped for each of the thirteen analysed quantities, in the order of
-// the statistics window's list.
+// The field counted and grouped for each of the thirteen analysed quantities (kStatQuantities),
+// in the order of the statistics window's list.
 extern QStringList StatGroupFields;
 
 // The statistics module: it assembles the one SQL text that counts catches per value of an
@@ -19,6 +19,9 @@ extern QStringList StatGroupFields;
 // only place in the program where SQL is assembled in code.
 class TDM_Statistiche : public ComponentOwner {
 public:
+    // Shown when the logbook lacks a table or field the assembled text needs.
+    static const QString kStatQueryFailed;
+
     explicit TDM_Statistiche(Connection* connection);
 
     void DataModuleCreate();

@@ -4,6 +4,7 @@
 #include "data/MessageSeam.h"
 #include "sessions/UDM_Sessioni.h"
 #include "stats/StatPictures.h"
+#include "stats/StatQuantities.h"
 #include "stats/UDM_Statistiche.h"
 #include "widgets/ButtonPictures.h"
 #include "widgets/DBComboBox.h"
@@ -29,13 +30,6 @@ const QString TFrmStat::kMissingChoices = QStringLiteral(
     "\r\nselezionando la casella), ed un dato da analizzare");
 
 namespace {
-
-// The analysed quantities, in the order the statistics module numbers them.
-const char* const kQuantities[] = {
-    "Durata sessione",   "Stagione",    "Fase lunare", "Temp. esterna", "Temp. acqua",
-    "Orario di cattura", "Peso",        "Esca",        "Innesco",       "Montatura",
-    "Profondità",        "Cond. meteo", "Tipo vento",
-};
 
 QLabel* label(QWidget* parent, const QString& text, const QRect& rect, bool wrap = false) {
     auto* l = new QLabel(text, parent);
@@ -133,8 +127,8 @@ TFrmStat::TFrmStat(QWidget* parent)
     ComboBox1 = new QComboBox(inside);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setGeometry(65, 110, 146, 22);
-    for (const char* quantity : kQuantities)
-        ComboBox1->addItem(QString::fromUtf8(quantity));
+    for (const StatQuantity& quantity : kStatQuantities)
+        ComboBox1->addItem(quantity.text());
     ComboBox1->setCurrentIndex(-1);
     BitBtn1 = glyphButton(inside, "BitBtn1", QStringLiteral("OK"), K::Ok, {65, 134, 75, 24});
     BitBtn1->setDefault(true);
