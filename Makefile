@@ -45,6 +45,7 @@ bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/lunkerledger-bench-picture
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/lunkerledger-bench-window
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/lunkerledger-bench-safety
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/lunkerledger-bench-stats
 
 # libFuzzer targets, built with clang: build-fuzz/bin/fuzz_picture [corpus dir]
 fuzz: deps

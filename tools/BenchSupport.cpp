@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 
 #include <sqlite3.h>
 
@@ -24,6 +25,7 @@ void FillLifetimeLogbook(const QString& path, const QString& photo) {
     const std::string photoPath = photo.toStdString();
     std::mt19937 rng(42);
     auto pick = [&](int n) { return int(rng() % unsigned(n)) + 1; };
+    std::normal_distribution<double> weight(10.0, 4.0);
     check(sqlite3_exec(db,
                        "INSERT INTO TLago (Ds_desc) VALUES ('Bolsena'),('Trasimeno'),"
                        "('Garda'),('Bracciano'),('Lago Maggiore')",
@@ -67,7 +69,11 @@ void FillLifetimeLogbook(const QString& path, const QString& photo) {
         sqlite3_bind_text(s, 2, "2005-06-11", -1, SQLITE_STATIC);
         sqlite3_bind_int(s, 3, pick(8));
         sqlite3_bind_text(s, 4, "Regina", -1, SQLITE_STATIC);
-        sqlite3_bind_double(s, 5, pick(300) * 0.1);
+        // Weighed to 0.01 kg, spread as carp are (most between 5 and 15 kg), a few unweighed.
+        if (pick(50) == 1)
+            sqlite3_bind_null(s, 5);
+        else
+            sqlite3_bind_double(s, 5, std::round(std::clamp(weight(rng), 1.0, 30.0) * 100) / 100);
         sqlite3_bind_int(s, 6, pick(40));
         sqlite3_bind_int(s, 7, pick(10));
         sqlite3_bind_int(s, 8, pick(8));

@@ -10,7 +10,8 @@ struct sqlite3;
 struct sqlite3_stmt;
 
 // The lifetime logbook the benchmarks run on: 10,000 sessions, 500,000 catches (fifty a
-// session, each with the given photo path), 30,000 groundbait days and an angler per session,
+// session, each with the given photo path, weighed to 0.01 kg with one in fifty unweighed),
+// 30,000 groundbait days and an angler per session,
 // written into a database file made from the shipped schema. Benchmarks only: it writes
 // with SQLite directly, as the baseline side does.
 void FillLifetimeLogbook(const QString& path,
