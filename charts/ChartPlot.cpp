@@ -64,9 +64,12 @@ QRectF ChartPlot::pointRect(int index) const {
     if (m_kind == ChartKind::Pie)
         return pieRect();
     const QPointF top = vertex(index);
-    if (m_kind == ChartKind::Line)
-        return {top.x() - kMarker / 2, top.y() - kMarker / 2, kMarker, kMarker};
     const qreal slot = m_area.width() / qreal(m_values.size());
+    if (m_kind == ChartKind::Line) {
+        // Markers shrink where vertices crowd, so the line between them still shows.
+        const qreal marker = std::clamp<qreal>(slot, 3, kMarker);
+        return {top.x() - marker / 2, top.y() - marker / 2, marker, marker};
+    }
     const qreal width = std::max<qreal>(1, slot * kBarShare);
     return {top.x() - width / 2, top.y(), width, m_area.bottom() - top.y()};
 }

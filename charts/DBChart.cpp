@@ -24,6 +24,7 @@ namespace {
 const QColor kNavy(0x00, 0x00, 0x80);
 // The legend never takes more than this share of the chart's width.
 constexpr qreal kLegendShare = 0.5;
+constexpr qreal kScrolledLegendShare = 0.35;
 constexpr int kEdge = 6;
 // Room for the count axis' labels left of the plot.
 constexpr qreal kCountAxisRoom = 50;
@@ -137,8 +138,14 @@ void DBChart::placeLegend() {
     colours.reserve(size_t(m_legend.size()));
     for (int i = 0; i < m_legend.size(); ++i)
         colours.push_back(ChartPalette::colour(i));
-    const qreal width = m_legendItem->setEntries(std::move(colours), m_legend,
-                                                 this->width() * kLegendShare, height);
+    // Half the width if that holds every entry; a legend that has to scroll anyway leaves
+    // the plot more room.
+    const qreal share =
+        ChartLegend::layOut(m_legend, this->width() * kLegendShare, height).overflows
+            ? kScrolledLegendShare
+            : kLegendShare;
+    const qreal width =
+        m_legendItem->setEntries(std::move(colours), m_legend, this->width() * share, height);
     m_legendItem->setPos(this->width() - kEdge - width, top);
     chart()->setMargins(QMargins(kEdge, kEdge, int(std::ceil(width)) + 2 * kEdge, kEdge));
 }
@@ -155,13 +162,17 @@ void DBChart::setLabelAxis(QCategoryAxis& axis, qreal plotWidth) const {
     qreal widest = 0;
     for (const QString& label : m_labels)
         widest = std::max(widest, metrics.horizontalAdvance(label));
-    const qreal slot = plotWidth / n;
+    // The chart gives each label the axis' width shared among the labels and one more,
+    // less a padding on either side, and shortens any label wider than that.
+    const qreal padding = 2 * 5 + 2;
+    const qreal usable = plotWidth * 0.9;
     int stride = 1;
-    if (widest + 6 > slot) {
-        // Upright labels need only a line's height each; when even that is more than a
-        // bar's room, every so many bars carries its label, evenly.
+    if (widest + padding > usable / (n + 1)) {
+        // Upright a label needs only a line's height; when even that is more than a bar's
+        // room, every so many bars carries its label, evenly.
         axis.setLabelsAngle(-90);
-        stride = std::max(1, int(std::ceil((metrics.height() + 2) / slot)));
+        const int labels = std::max(1, int(usable / (metrics.height() + padding)) - 1);
+        stride = (n + labels - 1) / labels;
     }
     // Each label a key of its own, even where two groups read the same.
     QSet<QString> used;
