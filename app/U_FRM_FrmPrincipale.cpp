@@ -11,6 +11,8 @@
 #include "details/GroundbaitPanel.h"
 #include "engine/Query.h"
 #include "lists/UDM_Elenco.h"
+#include "photos/UDM_Foto.h"
+#include "photos/U_FRM_FrmTrovaFoto.h"
 #include "print/BlankSessionForm.h"
 #include "print/PdfSave.h"
 #include "sessions/AnglersPanel.h"
@@ -133,6 +135,8 @@ void TFrmUscita::buildMenu() {
     SalvaModuloPdf1->setObjectName(QStringLiteral("SalvaModuloPdf1"));
     EsportaCsv1 = Menu1->addAction(QStringLiteral("Esporta in &CSV..."));
     EsportaCsv1->setObjectName(QStringLiteral("EsportaCsv1"));
+    TrovaFoto1 = Menu1->addAction(QStringLiteral("Trova &foto spostate..."));
+    TrovaFoto1->setObjectName(QStringLiteral("TrovaFoto1"));
     Menu1->addSeparator()->setObjectName(QStringLiteral("N1"));
     Esci1 = Menu1->addAction(MenuPictures::exit(), QStringLiteral("&Esci"));
     About1 = menuBar()->addMenu(QStringLiteral("&Info"));
@@ -146,6 +150,7 @@ void TFrmUscita::buildMenu() {
     ConnectGuarded(Stampamodulo1, &QAction::triggered, this, &TFrmUscita::Stampamodulo1Click);
     ConnectGuarded(SalvaModuloPdf1, &QAction::triggered, this, &TFrmUscita::SalvaModuloPdf1Click);
     ConnectGuarded(EsportaCsv1, &QAction::triggered, this, &TFrmUscita::EsportaCsv1Click);
+    ConnectGuarded(TrovaFoto1, &QAction::triggered, this, &TFrmUscita::TrovaFoto1Click);
     ConnectGuarded(Esci1, &QAction::triggered, this, &TFrmUscita::Esci1Click);
     ConnectGuarded(About2, &QAction::triggered, this, &TFrmUscita::About2Click);
 }
@@ -378,6 +383,14 @@ void TFrmUscita::EsportaCsv1Click() {
         progress.setValue(total > 0 ? done * 100 / total : 100);
         return !progress.wasCanceled();
     });
+}
+
+void TFrmUscita::TrovaFoto1Click() {
+    TDM_Foto photos(&DM_Conn->ADOConnection1);
+    TFrmTrovaFoto window(photos, this);
+    window.Prepare();
+    ShowModal(window);
+    RefreshMainWindow(); // the previews follow the new paths
 }
 
 void TFrmUscita::Esci1Click() {

@@ -55,6 +55,7 @@ public:
     void Statistiche1Click();
     // Writes the sessions, catches and groundbait days as CSV files into a chosen folder.
     void EsportaCsv1Click();
+    void TrovaFoto1Click();
     void Stampamodulo1Click();
     // The blank form as a PDF file, for printing elsewhere.
     void SalvaModuloPdf1Click();
@@ -70,6 +71,7 @@ public:
     QAction* Stampamodulo1;
     QAction* SalvaModuloPdf1;
     QAction* EsportaCsv1;
+    QAction* TrovaFoto1;
     QAction* Esci1;
     QMenu* About1;
     QAction* About2;

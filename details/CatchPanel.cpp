@@ -19,6 +19,7 @@
 #include "widgets/PictureBox.h"
 #include "widgets/PictureError.h"
 #include "widgets/PictureLoader.h"
+#include "widgets/PreviewCache.h"
 #include "widgets/RecordToolBar.h"
 #include "widgets/ToolButton.h"
 
@@ -258,7 +259,7 @@ void TCatchPanel::showPhoto(bool reportMissing) {
     }
     Image1->setVisible(true);
     try {
-        Image1->setPicture(LoadPicture(path, Image1->size()));
+        Image1->setPicture(PreviewCache::load(path, Image1->size()));
     } catch (const PictureError&) {
         if (!reportMissing)
             throw;
@@ -277,7 +278,7 @@ void TCatchPanel::ReloadCatchPhoto() {
 
 void TCatchPanel::SB_Prede_ApriImgClick() {
     const QString chosen =
-        AskOpenFileName(m_group->window(), QStringLiteral("Apri"), kPictureFilter);
+        AskOpenPictureName(m_group->window(), QStringLiteral("Apri"), kPictureFilter);
     if (!chosen.isEmpty())
         OPD_PredeCanClose(chosen);
 }
@@ -290,8 +291,11 @@ void TCatchPanel::OPD_PredeCanClose(const QString& fileName) {
         catches.edit();
     // The path goes into the catch being edited (stored with its Save); the box shows it and
     // its change runs the preview.
+    const QString before = DBEditQPredeImg->text();
     catches.setValue(QStringLiteral("Foto"), fileName);
-    ReloadCatchPhoto();
+    // A new path was previewed by the box's change; the same path again is read anew.
+    if (DBEditQPredeImg->text() == before)
+        ReloadCatchPhoto();
 }
 
 void TCatchPanel::SB_Prede_ZoomImgClick() {

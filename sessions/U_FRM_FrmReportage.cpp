@@ -11,6 +11,7 @@
 #include "widgets/GridColumns.h"
 #include "widgets/PictureBox.h"
 #include "widgets/PictureLoader.h"
+#include "widgets/PreviewCache.h"
 #include "widgets/RecordToolBar.h"
 #include "widgets/ToolButton.h"
 #include "widgets/UiFonts.h"
@@ -153,7 +154,7 @@ void TFrmReportage::SBDel_SessioneClick() {
 }
 
 void TFrmReportage::SpeedButton1Click() {
-    const QString chosen = AskOpenFileName(this, QStringLiteral("Apri"), kPictureFilter);
+    const QString chosen = AskOpenPictureName(this, QStringLiteral("Apri"), kPictureFilter);
     if (!chosen.isEmpty())
         OpenPictureDialog1CanClose(chosen);
 }
@@ -173,15 +174,38 @@ void TFrmReportage::OpenPictureDialog1CanClose(const QString& fileName) {
 }
 
 void TFrmReportage::Ds_percorsoChange() {
+    // The window stays bound to the entries while hidden, so every step of the main window
+    // changes the path: the picture waits until the window is shown.
+    if (isVisible())
+        showPicture();
+}
+
+void TFrmReportage::showPicture() {
     const QString path = Ds_percorso->text();
     if (path.isEmpty()) {
+        m_shownPath.clear();
         Image1->setVisible(false);
         return;
     }
     Image1->setVisible(true);
+    if (path == m_shownPath)
+        return;
+    m_shownPath.clear(); // a failure below leaves the picture to be tried again
     // Decoded once per entry, at the scale the area needs whichever way it is shown.
-    Image1->setPicture(LoadPicture(path, kPictureArea, PictureLoader::Coverage::Fill));
+    Image1->setPicture(PreviewCache::load(path, kPictureArea, PictureLoader::Coverage::Fill));
+    m_shownPath = path;
     CheckBox1Click();
+}
+
+void TFrmReportage::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    Guarded([this] { showPicture(); });
+}
+
+void TFrmReportage::hideEvent(QHideEvent* event) {
+    // A photo changed on disk while the window was closed is read anew at the next opening.
+    m_shownPath.clear();
+    QDialog::hideEvent(event);
 }
 
 void TFrmReportage::CheckBox1Click() {

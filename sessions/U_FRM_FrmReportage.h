@@ -49,6 +49,16 @@ public:
     QCheckBox* CheckBox1;
     QLabel* StaticText1;
     ToolButton* SpeedButton1;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    // The current entry's picture, decoded unless it is the one already shown.
+    void showPicture();
+
+    QString m_shownPath;
 };
 
 extern TFrmReportage* FrmReportage;

@@ -216,7 +216,7 @@ void TFrmStat::BitBtn2Click() {
 
 void TFrmStat::BitBtn3Click() {
     SavePictureDialog1CanClose(
-        AskSaveFileName(this, QStringLiteral("Salva"), QStringLiteral("Bitmaps (*.bmp)")));
+        AskSavePictureName(this, QStringLiteral("Salva"), QStringLiteral("Bitmaps (*.bmp)")));
 }
 
 void TFrmStat::SavePictureDialog1CanClose(const QString& fileName) {

@@ -1,5 +1,7 @@
 #include "widgets/FileDialogSeam.h"
 
+#include "widgets/PictureFileDialog.h"
+
 #include <QFileDialog>
 
 namespace {
@@ -24,6 +26,18 @@ QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& 
     // A file of that name is replaced without a question.
     return QFileDialog::getSaveFileName(parent, caption, QString(), filter, nullptr,
                                         QFileDialog::DontConfirmOverwrite);
+}
+
+QString AskOpenPictureName(QWidget* parent, const QString& caption, const QString& filter) {
+    if (g_seam)
+        return g_seam->openPictureName(parent, caption, filter);
+    return PictureFileDialog::ask(parent, caption, filter, PictureFileDialog::Purpose::Open);
+}
+
+QString AskSavePictureName(QWidget* parent, const QString& caption, const QString& filter) {
+    if (g_seam)
+        return g_seam->savePictureName(parent, caption, filter);
+    return PictureFileDialog::ask(parent, caption, filter, PictureFileDialog::Purpose::Save);
 }
 
 QString AskFolder(QWidget* parent, const QString& caption) {

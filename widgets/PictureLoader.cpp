@@ -11,6 +11,7 @@
 #include <QImageReader>
 #include <QtEndian>
 #include <algorithm>
+#include <atomic>
 #include <climits>
 #include <cmath>
 
@@ -134,13 +135,16 @@ QSize coveringSize(const QByteArray& bytes, QSize area, bool swapped) {
 }
 
 QImage decodeJpegBytes(const QByteArray& bytes, const QString& name, QSize fitInto,
-                       Coverage coverage) {
+                       Coverage coverage, bool* fromThumbnail) {
     const ExifInfo exif = ReadExif(bytes);
     if (coverage == Coverage::Fill && fitInto.isValid() && !fitInto.isEmpty())
         fitInto = coveringSize(bytes, fitInto, ExifSwapsSides(exif.orientation));
     // A small destination: the camera's own thumbnail spares decoding the photo.
-    if (QImage thumb = usableThumbnail(bytes, exif, fitInto); !thumb.isNull())
+    if (QImage thumb = usableThumbnail(bytes, exif, fitInto); !thumb.isNull()) {
+        if (fromThumbnail)
+            *fromThumbnail = true;
         return ApplyExifOrientation(thumb, exif.orientation);
+    }
     QImage image;
     JpegFailure failure;
     const QSize stored = ExifSwapsSides(exif.orientation) ? fitInto.transposed() : fitInto;
@@ -151,21 +155,70 @@ QImage decodeJpegBytes(const QByteArray& bytes, const QString& name, QSize fitIn
     throw damaged(name, "JPEG");
 }
 
+std::atomic<quint64> g_filesRead{0};
+
+// The file's bytes, read in pieces up to MaxFileBytes whatever size the file system reports
+// (a link to a file that streams without end reports 0). The first piece must begin as the
+// extension promises, so a large file of another kind is refused before the rest is read.
+QByteArray readBounded(QFile& file, const QString& suffix, const QString& path) {
+    const bool bitmap = suffix == QLatin1String("bmp");
+    QByteArray bytes = file.read(64 * 1024);
+    if (file.error() != QFileDevice::NoError)
+        throw PictureError(QStringLiteral("Impossibile leggere il file immagine '%1'.").arg(path));
+    const bool expected =
+        bitmap ? bytes.startsWith("BM") : bytes.startsWith(QByteArray("\xFF\xD8\xFF", 3));
+    if (!expected)
+        throw damaged(path, bitmap ? "bitmap" : "JPEG");
+    for (;;) { // until a read gives nothing: atEnd() trusts the reported size
+        const QByteArray piece = file.read(1024 * 1024);
+        if (file.error() != QFileDevice::NoError)
+            throw PictureError(
+                QStringLiteral("Impossibile leggere il file immagine '%1'.").arg(path));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+        if (bytes.size() > MaxFileBytes)
+            throw PictureError(
+                QStringLiteral("Il file immagine '%1' è troppo grande per essere mostrato.")
+                    .arg(path));
+    }
+    return bytes;
+}
+
 } // namespace
 
-QImage decode(const QByteArray& bytes, const QString& extension, const QString& displayName,
-              QSize fitInto, Coverage coverage) {
+quint64 filesRead() {
+    return g_filesRead.load();
+}
+
+namespace {
+
+QImage decodeAny(const QByteArray& bytes, const QString& extension, const QString& displayName,
+                 QSize fitInto, Coverage coverage, bool* fromThumbnail) {
     const QString ext = extension.toLower();
     if (ext == QLatin1String("bmp"))
         return decodeBitmap(bytes, displayName);
     if (ext == QLatin1String("jpg") || ext == QLatin1String("jpeg"))
-        return decodeJpegBytes(bytes, displayName, fitInto, coverage);
+        return decodeJpegBytes(bytes, displayName, fitInto, coverage, fromThumbnail);
     throw PictureError(QStringLiteral("Il file '%1' non è un'immagine che il programma sa "
                                       "leggere: sono ammessi i formati bmp, jpg e jpeg.")
                            .arg(displayName));
 }
 
+} // namespace
+
+QImage decode(const QByteArray& bytes, const QString& extension, const QString& displayName,
+              QSize fitInto, Coverage coverage) {
+    return decodeAny(bytes, extension, displayName, fitInto, coverage, nullptr);
+}
+
 QImage load(const QString& path, QSize fitInto, Coverage coverage) {
+    return load(path, fitInto, coverage, nullptr);
+}
+
+QImage load(const QString& path, QSize fitInto, Coverage coverage, bool* fromThumbnail) {
+    if (fromThumbnail)
+        *fromThumbnail = false;
     if (path.isEmpty())
         throw PictureError(QStringLiteral("Nessun file immagine indicato."));
     const QFileInfo info(path);
@@ -183,10 +236,9 @@ QImage load(const QString& path, QSize fitInto, Coverage coverage) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw PictureError(QStringLiteral("Impossibile leggere il file immagine '%1'.").arg(path));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw PictureError(QStringLiteral("Impossibile leggere il file immagine '%1'.").arg(path));
-    return decode(bytes, suffix, path, fitInto, coverage);
+    ++g_filesRead;
+    const QByteArray bytes = readBounded(file, suffix, path);
+    return decodeAny(bytes, suffix, path, fitInto, coverage, fromThumbnail);
 }
 
 } // namespace PictureLoader

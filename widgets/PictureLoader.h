@@ -23,10 +23,16 @@ enum class Coverage { Fit, Fill };
 // 1/4, 1/8), never smaller than it will be shown when fitted proportionally into that size
 // (with Fill: when stretched over it).
 QImage load(const QString& path, QSize fitInto = QSize(), Coverage coverage = Coverage::Fit);
+// The same, saying whether the picture is the camera's embedded thumbnail.
+QImage load(const QString& path, QSize fitInto, Coverage coverage, bool* fromThumbnail);
 
 // The same over bytes already read; `displayName` names the file in messages.
 QImage decode(const QByteArray& bytes, const QString& extension, const QString& displayName,
               QSize fitInto = QSize(), Coverage coverage = Coverage::Fit);
+
+// How many picture files have been opened and read since the program started: lets the
+// benchmarks and tests see how often a window goes to the disk for a photo.
+quint64 filesRead();
 
 } // namespace PictureLoader
 

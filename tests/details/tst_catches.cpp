@@ -19,12 +19,14 @@
 #include "widgets/DBNavigator.h"
 #include "widgets/MainWindowHost.h"
 #include "widgets/PictureBox.h"
+#include "widgets/PictureLoader.h"
 #include "widgets/RecordToolBar.h"
 #include "widgets/ToolButton.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 class TestCatches : public QObject {
     Q_OBJECT
@@ -38,6 +40,7 @@ private slots:
     void previewOfABitmapAndAJpeg();
     void missingPhotoWarnsOnceAndKeepsThePicture();
     void choosingAPhotoEditsTheCatch();
+    void eachStepReadsAPhotoOnce();
     void zoom();
     void removingThePhotoStoresThePendingCatch();
     void movingToAnotherSessionSavesThePendingCatch();
@@ -248,6 +251,7 @@ void TestCatches::choosingAPhotoEditsTheCatch() {
     click(panel()->SB_Prede_ApriImg);
     QCOMPARE(f.files().filters,
              QStringList{QStringLiteral("Immagini (*.bmp *.jpg *.jpeg);;Bitmaps (*.bmp)")});
+    QCOMPARE(f.files().pictureDialogs, 1); // the dialog with the preview
     QCOMPARE(catches().state(), DataSetState::Edit);
     QVERIFY(panel()->Image1->isVisible());
     QVERIFY(!panel()->Image1->picture().isNull());
@@ -256,6 +260,33 @@ void TestCatches::choosingAPhotoEditsTheCatch() {
     // Cancelling the dialog changes nothing.
     click(panel()->SB_Prede_ApriImg);
     QCOMPARE(catches().state(), DataSetState::Browse);
+    QVERIFY(f.messages().shown().isEmpty());
+}
+
+// Stepping to a catch, to another session, or choosing a photo reads the photo once.
+void TestCatches::eachStepReadsAPhotoOnce() {
+    const QString one = picture(QStringLiteral("uno.jpg"), TestPictures::jpeg({400, 300}));
+    const QString two = picture(QStringLiteral("due.jpg"), TestPictures::jpeg({300, 400}));
+    const QString three = picture(QStringLiteral("tre.jpg"), TestPictures::jpeg({320, 240}));
+    start({one, two});
+    f.exec(QStringLiteral("INSERT INTO TPreda (Nm_uscita, Data, Ds_tipo, Foto) "
+                          "VALUES (2, '2005-07-10', 'Regina', '%1')")
+               .arg(one));
+    const auto reads = [](const std::function<void()>& step) {
+        const quint64 before = PictureLoader::filesRead();
+        step();
+        return PictureLoader::filesRead() - before;
+    };
+    DBNavigator* sessions = FrmUscita->SessionPanel->DBN_Sessioni;
+    QCOMPARE(reads([&] {
+                 QTest::mouseClick(panel()->DBN_Prede->button(DBNavigator::Next), Qt::LeftButton);
+             }),
+             quint64(1));
+    QCOMPARE(reads([&] { QTest::mouseClick(sessions->button(DBNavigator::Next), Qt::LeftButton); }),
+             quint64(1));
+    f.files().answers << three;
+    QCOMPARE(reads([&] { click(panel()->SB_Prede_ApriImg); }), quint64(1));
+    QVERIFY(!panel()->Image1->picture().isNull());
     QVERIFY(f.messages().shown().isEmpty());
 }
 

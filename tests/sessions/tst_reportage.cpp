@@ -6,12 +6,15 @@
 #include "engine/Query.h"
 #include "sessions/SessionPanel.h"
 #include "sessions/UDM_Reportage.h"
+#include "sessions/UDM_Sessioni.h"
 #include "sessions/U_FRM_FrmReportage.h"
 #include "tests/support/TestPictures.h"
 #include "tests/support/WindowFixture.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DBGrid.h"
+#include "widgets/DBNavigator.h"
 #include "widgets/PictureBox.h"
+#include "widgets/PictureLoader.h"
 #include "widgets/RecordToolBar.h"
 #include "widgets/ToolButton.h"
 
@@ -36,6 +39,7 @@ private slots:
     void closingWithAPendingEntry_data();
     void closingWithAPendingEntry();
     void pictureInAnEmptyListBelongsToTheSession();
+    void hiddenWindowReadsNoPicture();
 
 private:
     WindowFixture f;
@@ -102,6 +106,7 @@ void TestReportage::newEntryWithItsPicture() {
         f.files().answers << bmp;
         click(window().SpeedButton1);
         QCOMPARE(f.files().filters, QStringList{TFrmReportage::kPictureFilter});
+        QCOMPARE(f.files().pictureDialogs, 1);
         QVERIFY(window().Image1->isVisible());
         QCOMPARE(window().Image1->picture().size(), QSize(300, 200));
         click(window().TB_Sessione->button(opSave));
@@ -238,6 +243,37 @@ void TestReportage::pictureInAnEmptyListBelongsToTheSession() {
     });
     QCOMPARE(f.stored(QStringLiteral("SELECT Nm_uscita FROM TReportage")).toInt(), 1);
     QCOMPARE(buttonText(), QStringLiteral("Reportage (1)"));
+}
+
+// The hidden window stays bound to the entries: stepping through sessions with reportage
+// entries reads no picture; opening the window reads the current one once.
+void TestReportage::hiddenWindowReadsNoPicture() {
+    const QString one = picture(QStringLiteral("uno.jpg"), TestPictures::jpeg({300, 200}));
+    const QString two = picture(QStringLiteral("due.jpg"), TestPictures::jpeg({200, 300}));
+    f.start([&](WindowFixture& w) {
+        for (const char* day : {"2005-06-10", "2005-06-11", "2005-06-12"})
+            w.exec(QStringLiteral("INSERT INTO TUscita (DataDa) VALUES ('%1')").arg(day));
+        for (int session : {1, 2, 3})
+            w.exec(QStringLiteral("INSERT INTO TReportage (Nm_uscita, Ds_commento, Ds_percorso) "
+                                  "VALUES (%1, 'Foto', '%2')")
+                       .arg(session)
+                       .arg(session == 2 ? two : one));
+    });
+    QVERIFY(f.showMainWindow());
+    DBNavigator* sessions = FrmUscita->SessionPanel->DBN_Sessioni;
+    const quint64 before = PictureLoader::filesRead();
+    for (auto step : {DBNavigator::Last, DBNavigator::Prior, DBNavigator::First, DBNavigator::Next,
+                      DBNavigator::Next})
+        QTest::mouseClick(sessions->button(step), Qt::LeftButton);
+    QCOMPARE(PictureLoader::filesRead(), before);
+    quint64 whileOpen = 0;
+    open([&] {
+        whileOpen = PictureLoader::filesRead() - before;
+        QVERIFY(window().Image1->isVisible());
+        QVERIFY(!window().Image1->picture().isNull());
+    });
+    QCOMPARE(whileOpen, quint64(1));
+    QCOMPARE(f.messages().texts(), QStringList());
 }
 
 QTEST_MAIN(TestReportage)

@@ -415,6 +415,7 @@ void TestStatWindow::savedName() {
     f.files().answers << m_out.filePath(typed);
     QTest::mouseClick(w().BitBtn3, Qt::LeftButton);
     QCOMPARE(f.files().filters, QStringList{QStringLiteral("Bitmaps (*.bmp)")});
+    QCOMPARE(f.files().pictureDialogs, 1); // the save dialog with the preview
     const QImage written(m_out.filePath(saved), "BMP");
     QCOMPARE(written.size(), w().DBChart1->size());
     QVERIFY(f.messages().shown().isEmpty());

@@ -20,6 +20,17 @@ public:
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
 
+    QString openPictureName(QWidget* parent, const QString& caption,
+                            const QString& filter) override {
+        ++pictureDialogs;
+        return openFileName(parent, caption, filter);
+    }
+    QString savePictureName(QWidget* parent, const QString& caption,
+                            const QString& filter) override {
+        ++pictureDialogs;
+        return saveFileName(parent, caption, filter);
+    }
+
     QString existingFolder(QWidget*, const QString& caption) override {
         filters << caption;
         return answers.isEmpty() ? QString() : answers.takeFirst();
@@ -27,6 +38,7 @@ public:
 
     QStringList answers;
     QStringList filters;
+    int pictureDialogs = 0; // of the dialogs asked, how many with a picture preview
 
 private:
     FileDialogSeam* m_previous;

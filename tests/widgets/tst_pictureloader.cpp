@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,6 +18,8 @@ private slots:
     void loads();
     void refuses_data();
     void refuses();
+    void readIsBounded_data();
+    void readIsBounded();
     void exifOrientation_data();
     void exifOrientation();
     void embeddedThumbnailForSmallDestinations_data();
@@ -109,6 +112,47 @@ void TestPictureLoader::refuses() {
         QVERIFY2(e.message().contains(message), qPrintable(e.message()));
         QVERIFY2(e.message().contains(path), qPrintable(e.message()));
     }
+}
+
+// Files whose reported size says nothing about what a read gives: a link to a file that
+// streams without end, a huge sparse file of another kind. Both are refused from their first
+// bytes, without reading on.
+void TestPictureLoader::readIsBounded_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("target"); // a link to it, or empty: a sparse file
+    QTest::addColumn<QString>("message");
+    const auto damagedJpeg = QStringLiteral("è danneggiato o non è un'immagine JPEG valida.");
+    if (QFileInfo::exists(QStringLiteral("/proc/self/pagemap")))
+        QTest::newRow("link to a streaming file reporting size 0")
+            << "x.jpg"
+            << "/proc/self/pagemap" << damagedJpeg;
+    QTest::newRow("400 MB sparse file named jpg") << "sparse.jpg"
+                                                  << "" << damagedJpeg;
+    QTest::newRow("400 MB sparse file named bmp")
+        << "sparse.bmp"
+        << "" << QStringLiteral("è danneggiato o non è un'immagine bitmap valida.");
+}
+
+void TestPictureLoader::readIsBounded() {
+    QFETCH(QString, name);
+    QFETCH(QString, target);
+    QFETCH(QString, message);
+    const QString path = m_dir.filePath(name);
+    QFile::remove(path);
+    if (target.isEmpty()) {
+        QFile sparse(path);
+        QVERIFY(sparse.open(QIODevice::WriteOnly));
+        QVERIFY(sparse.resize(400ll * 1024 * 1024));
+    } else {
+        QVERIFY(QFile::link(target, path));
+    }
+    try {
+        LoadPicture(path, QSize(163, 108));
+        QFAIL("loaded");
+    } catch (const PictureError& e) {
+        QVERIFY2(e.message().contains(message), qPrintable(e.message()));
+    }
+    QFile::remove(path);
 }
 
 void TestPictureLoader::exifOrientation_data() {
