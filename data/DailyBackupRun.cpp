@@ -1,5 +1,6 @@
 #include "data/DailyBackupRun.h"
 
+#include "data/LogbookKind.h"
 #include "engine/Connection.h"
 #include "engine/EngineError.h"
 
@@ -14,7 +15,7 @@ void DailyBackupRun::start(const QString& databasePath, const QDate& today, Done
         DailyBackup::Outcome outcome = DailyBackup::Outcome::AlreadyMade;
         QString failure;
         try {
-            Connection own;
+            Connection own(LogbookKind());
             own.openFile(databasePath, /*readOnly=*/true);
             outcome = DailyBackup::make(own, today, &m_cancel);
         } catch (const EngineError& e) {

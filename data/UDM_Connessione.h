@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/DailyBackupRun.h"
+#include "data/LogbookKind.h"
 #include "engine/Component.h"
 #include "engine/Connection.h"
 
@@ -35,7 +36,7 @@ public:
     // be created): the logbook opens for reading, after one warning that says why.
     bool FolderReadOnly = false;
 
-    Connection ADOConnection1;
+    Connection ADOConnection1{LogbookKind()};
 
 private:
     DailyBackupRun m_backup; // goes before the connection

@@ -1,6 +1,7 @@
 #include "engine/Connection.h"
 
 #include "engine/EngineError.h"
+#include "engine/SqlValues.h"
 #include "engine/SqliteHandle.h"
 
 #include <QDir>
@@ -31,7 +32,7 @@ void armKillAtCommit(sqlite3* db) {
 
 } // namespace
 
-Connection::Connection() = default;
+Connection::Connection(DatabaseKind kind) : m_kind(std::move(kind)) {}
 Connection::~Connection() = default;
 
 QString Connection::dataSourceOf(const QString& connectionString) {
@@ -80,16 +81,8 @@ void Connection::openFile(const QString& path, bool readOnly) {
         probe.step();
     }
     // SQLite takes any file it can read, an empty one included, as a database: a file that
-    // does not hold the logbook's tables is refused here like a missing one.
-    {
-        Statement tables(handle, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = "
-                                                "'table' AND name IN ('TUscita', 'TPreda', "
-                                                "'TPastura', 'TLago')"));
-        tables.step();
-        if (sqlite3_column_int(tables.get(), 0) != 4)
-            throw EngineError(
-                QStringLiteral("Il file '%1' non contiene l'archivio delle uscite.").arg(path));
-    }
+    // does not hold the tables of its kind is refused here like a missing one.
+    requireTables(handle, path);
     // A file that cannot be written (a copy on a read-only medium) is opened for reading.
     m_readOnly = sqlite3_db_readonly(raw, "main") == 1;
     {
@@ -98,6 +91,21 @@ void Connection::openFile(const QString& path, bool readOnly) {
     }
     m_handle = std::move(handle);
     m_path = path;
+}
+
+void Connection::requireTables(const std::shared_ptr<SqliteHandle>& handle,
+                               const QString& path) const {
+    if (m_kind.requiredTables.isEmpty())
+        return;
+    const QStringList marks(m_kind.requiredTables.size(), QStringLiteral("?"));
+    Statement tables(handle, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = "
+                                            "'table' AND name IN (%1)")
+                                 .arg(marks.join(QLatin1Char(','))));
+    for (int i = 0; i < m_kind.requiredTables.size(); ++i)
+        bindValue(tables, i + 1, m_kind.requiredTables[i]);
+    tables.step();
+    if (sqlite3_column_int(tables.get(), 0) != int(m_kind.requiredTables.size()))
+        throw EngineError(m_kind.notThisKind.arg(path));
 }
 
 void Connection::backupTo(const QString& path, const std::atomic<bool>* cancel) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/DatabaseKind.h"
+
 #include <QString>
 #include <atomic>
 #include <memory>
@@ -9,11 +11,11 @@ class SqliteHandle;
 
 // The single database connection of the program. It opens an existing database file
 // read-write (read-only when the file cannot be written) and never creates one: a missing,
-// unreadable or foreign file, or one without the logbook's tables, is an EngineError the
-// caller can catch. Queries and commands share it.
+// unreadable or foreign file, or one without the tables its kind requires, is an EngineError
+// the caller can catch. Queries and commands share it.
 class Connection {
 public:
-    Connection();
+    explicit Connection(DatabaseKind kind = {});
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
@@ -50,10 +52,16 @@ public:
     // "Data Source" of a connection string, blanks trimmed; empty when there is none.
     static QString dataSourceOf(const QString& connectionString);
 
+    // What the files opened here must hold, and the words for what they do not.
+    const DatabaseKind& kind() const { return m_kind; }
+
     // For the engine's own statements; null while closed.
     const std::shared_ptr<SqliteHandle>& handle() const { return m_handle; }
 
 private:
+    void requireTables(const std::shared_ptr<SqliteHandle>& handle, const QString& path) const;
+
+    DatabaseKind m_kind;
     std::shared_ptr<SqliteHandle> m_handle;
     bool m_readOnly = false;
     QString m_path;

@@ -3,11 +3,12 @@
 #include "engine/Connection.h"
 #include "engine/DataSetObserver.h"
 #include "engine/EngineError.h"
+#include "engine/QueryShape.h"
+#include "engine/RowWriter.h"
 #include "engine/SqlValues.h"
 #include "engine/SqliteHandle.h"
 
 #include <algorithm>
-#include <set>
 
 namespace {
 
@@ -20,35 +21,7 @@ bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// The writes of one post and the re-read that follows them stand or fall together: unless
-// released, the savepoint is rolled back when it goes out of scope.
-class Savepoint {
-public:
-    explicit Savepoint(std::shared_ptr<SqliteHandle> handle) : m_handle(std::move(handle)) {
-        run("SAVEPOINT query_post");
-    }
-    ~Savepoint() {
-        if (m_open) {
-            sqlite3_exec(m_handle->db(), "ROLLBACK TO query_post", nullptr, nullptr, nullptr);
-            sqlite3_exec(m_handle->db(), "RELEASE query_post", nullptr, nullptr, nullptr);
-        }
-    }
-    Savepoint(const Savepoint&) = delete;
-    Savepoint& operator=(const Savepoint&) = delete;
-    void release() {
-        run("RELEASE query_post");
-        m_open = false;
-    }
-
-private:
-    void run(const char* sql) {
-        Statement statement(m_handle, QString::fromLatin1(sql));
-        statement.step();
-    }
-
-    std::shared_ptr<SqliteHandle> m_handle;
-    bool m_open = true;
-};
+const std::vector<FieldInfo> kNoFields;
 
 } // namespace
 
@@ -98,33 +71,16 @@ void Query::open() {
         return;
     prepare();
     checkParamCount(*m_statement, m_params, /*requireAll=*/true);
-    sqlite3_stmt* stmt = m_statement->get();
     m_statement->reset();
     bindParams(*m_statement, m_params);
-
-    const int columns = sqlite3_column_count(stmt);
-    std::vector<FieldInfo> fields;
-    fields.reserve(size_t(columns));
-    for (int c = 0; c < columns; ++c) {
-        FieldInfo f;
-        f.name = QString::fromUtf8(sqlite3_column_name(stmt, c));
-        if (const char* t = sqlite3_column_table_name(stmt, c))
-            f.originTable = QString::fromUtf8(t);
-        if (const char* o = sqlite3_column_origin_name(stmt, c))
-            f.originColumn = QString::fromUtf8(o);
-        if (const char* d = sqlite3_column_decltype(stmt, c))
-            f.type = TextConversion::typeFromDeclaration(QString::fromUtf8(d));
-        fields.push_back(std::move(f));
-    }
-
+    std::shared_ptr<const QueryShape> shape = QueryShape::of(*m_statement);
     std::vector<Row> rows = fetchRows();
-    m_fields = std::move(fields);
+    m_shape = std::move(shape);
     m_rows = std::move(rows);
     m_current = m_rows.empty() ? -1 : 0;
     m_bof = true;
-    m_eof = m_rows.empty();
+    m_eof = m_rows.size() <= 1; // a single row is both the first and the last
     m_state = DataSetState::Browse;
-    m_target = findWriteTarget();
     notify(DataSetEvent::Opened);
 }
 
@@ -147,7 +103,7 @@ void Query::close() {
     if (!isOpen())
         return;
     m_rows.clear();
-    m_fields.clear();
+    m_shape.reset();
     m_saved.clear();
     m_current = -1;
     m_bof = m_eof = true;
@@ -194,7 +150,7 @@ void Query::first() {
     requireOpen();
     checkBrowseMode();
     m_bof = true;
-    m_eof = m_rows.empty();
+    m_eof = m_rows.size() <= 1;
     setCurrent(m_rows.empty() ? -1 : 0);
 }
 
@@ -202,7 +158,7 @@ void Query::last() {
     requireOpen();
     checkBrowseMode();
     m_eof = true;
-    m_bof = m_rows.empty();
+    m_bof = m_rows.size() <= 1;
     setCurrent(int(m_rows.size()) - 1);
 }
 
@@ -247,12 +203,13 @@ const FieldInfo& Query::fieldInfo(int index) const {
         throw EngineError(QStringLiteral("Il dataset '%1' non ha un campo numero %2.")
                               .arg(componentName())
                               .arg(index));
-    return m_fields[size_t(index)];
+    return fields()[size_t(index)];
 }
 
 int Query::fieldIndex(const QString& name) const {
-    for (size_t i = 0; i < m_fields.size(); ++i)
-        if (sameName(m_fields[i].name, name))
+    const std::vector<FieldInfo>& all = fields();
+    for (size_t i = 0; i < all.size(); ++i)
+        if (sameName(all[i].name, name))
             return int(i);
     return -1;
 }
@@ -328,7 +285,7 @@ void Query::insert() {
     requireOpen();
     checkBrowseMode();
     const int pos = m_current < 0 ? 0 : m_current;
-    m_rows.insert(m_rows.begin() + pos, Row(m_fields.size()));
+    m_rows.insert(m_rows.begin() + pos, Row(fields().size()));
     m_current = pos;
     m_saved.clear();
     m_bof = m_eof = false;
@@ -354,38 +311,40 @@ void Query::post() {
     if (!isEditing())
         throw notEditing();
     notify(DataSetEvent::BeforePost);
-    Reread fresh;
-    {
-        Savepoint savepoint(m_connection->handle());
-        fresh = writeBack();
-        savepoint.release();
-    }
+    const Row& row = m_rows[size_t(m_current)];
+    const Reread fresh = writer().post(row, m_state == DataSetState::Edit ? &m_saved : nullptr);
     if (!fresh.fields.empty()) {
-        Row& row = m_rows[size_t(m_current)];
+        Row& stored = m_rows[size_t(m_current)];
         for (size_t n = 0; n < fresh.fields.size(); ++n)
-            row[size_t(fresh.fields[n])] = fresh.values[n];
+            stored[size_t(fresh.fields[n])] = fresh.values[n];
         notify(DataSetEvent::FieldChanged, -1);
     }
     m_saved.clear();
     setState(DataSetState::Browse);
 }
 
+void Query::dropCurrentRow() {
+    m_rows.erase(m_rows.begin() + m_current);
+    if (m_current >= int(m_rows.size()))
+        m_current = int(m_rows.size()) - 1;
+    // Where the cursor now stands tells both ends, however it came there.
+    m_bof = m_current <= 0;
+    m_eof = m_current < 0 || m_current == int(m_rows.size()) - 1;
+    m_saved.clear();
+    setState(DataSetState::Browse);
+    notify(DataSetEvent::RowsChanged);
+}
+
 void Query::cancel() {
     if (!isEditing())
         return;
     if (m_state == DataSetState::Insert) {
-        m_rows.erase(m_rows.begin() + m_current);
-        if (m_current >= int(m_rows.size()))
-            m_current = int(m_rows.size()) - 1;
-        m_eof = m_rows.empty();
-        m_bof = m_bof || m_rows.empty();
-        setState(DataSetState::Browse);
-        notify(DataSetEvent::RowsChanged);
+        dropCurrentRow();
     } else {
         m_rows[size_t(m_current)] = m_saved;
+        m_saved.clear();
         setState(DataSetState::Browse);
     }
-    m_saved.clear();
     notify(DataSetEvent::CurrentRowChanged);
 }
 
@@ -396,177 +355,28 @@ void Query::remove() {
         return;
     }
     requireRow();
-    const int keyField = requireKeyField();
-    const QString& table = m_target.table;
-    const QString& key = m_target.key;
+    const RowWriter rows = writer();
+    rows.requireKeyField();
     if (m_state == DataSetState::Edit)
         m_rows[size_t(m_current)] = m_saved;
-    const QVariant keyValue = m_rows[size_t(m_current)][size_t(keyField)];
-
-    Statement del(m_connection->handle(), QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
-                                              .arg(quoteIdentifier(table), quoteIdentifier(key)));
-    bindValue(del, 1, keyValue);
-    try {
-        del.step();
-    } catch (const EngineError& e) {
-        if (e.code() != SQLITE_CONSTRAINT_FOREIGNKEY)
-            throw;
-        throw EngineError(QStringLiteral("L'elemento è ancora usato in una o più uscite o prede: "
-                                         "non può essere eliminato."),
-                          e.code());
-    }
-
-    m_rows.erase(m_rows.begin() + m_current);
-    if (m_current >= int(m_rows.size()))
-        m_current = int(m_rows.size()) - 1;
-    m_eof = m_current < 0 || m_current == int(m_rows.size()) - 1;
-    m_bof = m_current <= 0;
-    m_saved.clear();
-    setState(DataSetState::Browse);
-    notify(DataSetEvent::RowsChanged);
+    rows.remove(m_rows[size_t(m_current)], m_connection->kind().rowInUse);
+    dropCurrentRow();
     notify(DataSetEvent::CurrentRowChanged);
 }
 
-Query::WriteTarget Query::findWriteTarget() const {
-    WriteTarget target;
-    for (const FieldInfo& f : m_fields) {
-        if (!f.originTable.isEmpty()) {
-            target.table = f.originTable;
-            break;
-        }
-    }
-    if (target.table.isEmpty()) {
-        target.problem = QStringLiteral("Il dataset '%1' non è aggiornabile: i suoi campi non "
-                                        "vengono da una tabella.")
-                             .arg(componentName());
-        return target;
-    }
-    Statement info(m_connection->handle(),
-                   QStringLiteral("SELECT name FROM pragma_table_info(?) WHERE pk > 0"));
-    bindValue(info, 1, target.table);
-    QStringList keys;
-    while (info.step())
-        keys << QString::fromUtf8(
-            reinterpret_cast<const char*>(sqlite3_column_text(info.get(), 0)));
-    if (keys.size() != 1) {
-        target.problem = QStringLiteral("La tabella '%1' non ha una chiave semplice: il dataset "
-                                        "'%2' non è aggiornabile.")
-                             .arg(target.table, componentName());
-        return target;
-    }
-    target.key = keys.front();
-    for (size_t i = 0; i < m_fields.size(); ++i)
-        if (sameName(m_fields[i].originTable, target.table) &&
-            sameName(m_fields[i].originColumn, target.key))
-            target.keyField = int(i);
-    return target;
+RowWriter Query::writer() const {
+    return RowWriter(m_connection->handle(), m_shape->fields, m_shape->target, componentName());
 }
 
-const Query::WriteTarget& Query::writeTarget() const {
-    if (!m_target.problem.isEmpty())
-        throw EngineError(m_target.problem);
-    return m_target;
-}
-
-int Query::requireKeyField() const {
-    const WriteTarget& target = writeTarget();
-    if (target.keyField < 0)
-        throw EngineError(QStringLiteral("Il dataset '%1' non contiene la chiave '%2' della "
-                                         "tabella '%3': non è aggiornabile.")
-                              .arg(componentName(), target.key, target.table));
-    return target.keyField;
-}
-
-Query::Reread Query::writeBack() {
-    const QString& table = writeTarget().table;
-    const QString& key = m_target.key;
-    const Row& row = m_rows[size_t(m_current)];
-    const bool inserting = m_state == DataSetState::Insert;
-
-    // One column per origin column of the table, first field wins; never the key.
-    std::vector<int> written;
-    std::set<QString> seen;
-    for (size_t i = 0; i < m_fields.size(); ++i) {
-        const FieldInfo& f = m_fields[i];
-        if (!sameName(f.originTable, table) || sameName(f.originColumn, key))
-            continue;
-        if (!seen.insert(f.originColumn.toLower()).second)
-            continue;
-        const bool include = inserting ? !row[i].isNull() : !sameValue(row[i], m_saved[i]);
-        if (include)
-            written.push_back(int(i));
-    }
-
-    if (inserting) {
-        QStringList columns, marks;
-        for (int i : written) {
-            columns << quoteIdentifier(m_fields[size_t(i)].originColumn);
-            marks << QStringLiteral("?");
-        }
-        const QString sql =
-            written.empty()
-                ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdentifier(table))
-                : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                      .arg(quoteIdentifier(table), columns.join(QLatin1String(", ")),
-                           marks.join(QLatin1String(", ")));
-        Statement ins(m_connection->handle(), sql);
-        for (size_t n = 0; n < written.size(); ++n)
-            bindValue(ins, int(n) + 1, row[size_t(written[n])]);
-        ins.step();
-        const qlonglong rowid = sqlite3_last_insert_rowid(m_connection->handle()->db());
-        return reread(QStringLiteral("rowid"), rowid);
-    }
-
-    if (written.empty())
-        return {};
-    const int keyField = requireKeyField();
-    QStringList assignments;
-    for (int i : written)
-        assignments << quoteIdentifier(m_fields[size_t(i)].originColumn) + QStringLiteral(" = ?");
-    Statement upd(m_connection->handle(),
-                  QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                      .arg(quoteIdentifier(table), assignments.join(QLatin1String(", ")),
-                           quoteIdentifier(key)));
-    int n = 1;
-    for (int i : written)
-        bindValue(upd, n++, row[size_t(i)]);
-    bindValue(upd, n, row[size_t(keyField)]);
-    upd.step();
-    if (sqlite3_changes(m_connection->handle()->db()) == 0)
-        throw EngineError(QStringLiteral("Il record da aggiornare non esiste più nella tabella "
-                                         "'%1'.")
-                              .arg(table));
-    return reread(key, row[size_t(keyField)]);
-}
-
-Query::Reread Query::reread(const QString& keyColumn, const QVariant& keyValue) const {
-    const QString& table = m_target.table;
-    Reread result;
-    QStringList columns;
-    for (size_t i = 0; i < m_fields.size(); ++i) {
-        if (sameName(m_fields[i].originTable, table)) {
-            result.fields.push_back(int(i));
-            columns << quoteIdentifier(m_fields[i].originColumn);
-        }
-    }
-    Statement sel(
-        m_connection->handle(),
-        QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
-            .arg(columns.join(QLatin1String(", ")), quoteIdentifier(table),
-                 keyColumn == QLatin1String("rowid") ? keyColumn : quoteIdentifier(keyColumn)));
-    bindValue(sel, 1, keyValue);
-    if (!sel.step())
-        throw EngineError(QStringLiteral("Il record appena salvato non si ritrova nella tabella "
-                                         "'%1': il salvataggio è stato annullato.")
-                              .arg(table));
-    result.values = readRow(sel.get(), int(result.fields.size()));
-    return result;
+const std::vector<FieldInfo>& Query::fields() const {
+    return m_shape ? m_shape->fields : kNoFields;
 }
 
 void Query::requery() {
     if (!isOpen())
         return;
-    const int keyField = m_target.problem.isEmpty() ? m_target.keyField : -1;
+    const WriteTarget& target = m_shape->target;
+    const int keyField = target.problem == WriteTarget::Problem::None ? target.keyField : -1;
     const QVariant key = (keyField >= 0 && m_current >= 0)
                              ? m_rows[size_t(m_current)][size_t(keyField)]
                              : QVariant();
@@ -590,18 +400,13 @@ void Query::requery() {
 }
 
 void Query::addObserver(DataSetObserver* observer) {
-    if (std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end())
-        m_observers.push_back(observer);
+    m_observers.add(observer);
 }
 
 void Query::removeObserver(DataSetObserver* observer) {
-    m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), observer),
-                      m_observers.end());
+    m_observers.remove(observer);
 }
 
 void Query::notify(DataSetEvent event, int field) {
-    const auto observers = m_observers; // an observer may unregister while being told
-    for (DataSetObserver* o : observers)
-        if (std::find(m_observers.begin(), m_observers.end(), o) != m_observers.end())
-            o->dataSetEvent(*this, event, field);
+    m_observers.tell(*this, event, field);
 }

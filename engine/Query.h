@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Component.h"
+#include "engine/ObserverList.h"
 #include "engine/TextConversion.h"
 
 #include <QString>
@@ -10,7 +11,9 @@
 
 class Connection;
 class DataSetObserver;
+class RowWriter;
 class Statement;
+struct QueryShape;
 enum class DataSetEvent;
 
 enum class DataSetState { Closed, Browse, Edit, Insert };
@@ -26,7 +29,8 @@ struct FieldInfo {
 using ParamList = std::vector<QVariant>;
 
 // A dataset over one SELECT: a client-side cursor holding every row in memory, with a
-// current row, edit states and write-back to the table the columns come from.
+// current row, edit states, field access with conversion, and observers. Rows are written
+// back to the table the columns come from by a RowWriter.
 //
 // Parameters are positional: element i of the list goes to the i-th parameter of the
 // text in order of appearance. Any move of the current row posts pending changes first
@@ -71,7 +75,7 @@ public:
     // Makes the 1-based row current (posting first), clamped to the rows there are.
     void moveTo(int recNo);
 
-    int fieldCount() const { return int(m_fields.size()); }
+    int fieldCount() const { return int(fields().size()); }
     const FieldInfo& fieldInfo(int index) const;
     // Index of the field named so, letter case ignored; -1 when there is none.
     int fieldIndex(const QString& name) const;
@@ -123,23 +127,11 @@ private:
     void setState(DataSetState state);
     void checkBrowseMode(); // posts pending changes, as every move does first
     void setCurrent(int index);
-    // The stored values of the columns of the write-back table, read again after a write.
-    struct Reread {
-        std::vector<int> fields;
-        Row values;
-    };
-    Reread writeBack();
-    Reread reread(const QString& keyColumn, const QVariant& keyValue) const;
-    // Where rows are written back: found once when the query opens.
-    struct WriteTarget {
-        QString table;
-        QString key;
-        int keyField = -1; // -1: the dataset does not carry the key
-        QString problem;   // why rows cannot be written back; empty when they can
-    };
-    WriteTarget findWriteTarget() const;
-    const WriteTarget& writeTarget() const;
-    int requireKeyField() const;
+    // Takes the current row out of the buffer (a cancelled insert, a deleted row): the next
+    // row becomes current, or the last one when it was the last.
+    void dropCurrentRow();
+    RowWriter writer() const;
+    const std::vector<FieldInfo>& fields() const;
 
     Connection* m_connection = nullptr;
     QString m_sql;
@@ -147,13 +139,12 @@ private:
     std::unique_ptr<Statement> m_statement;
 
     DataSetState m_state = DataSetState::Closed;
-    std::vector<FieldInfo> m_fields;
     std::vector<Row> m_rows;
     int m_current = -1;
     bool m_bof = true;
     bool m_eof = true;
-    Row m_saved; // the current row as stored, while editing
-    WriteTarget m_target;
+    Row m_saved;                               // the current row as stored, while editing
+    std::shared_ptr<const QueryShape> m_shape; // fields and write-back target, while open
 
-    std::vector<DataSetObserver*> m_observers;
+    ObserverList m_observers;
 };

@@ -1,5 +1,6 @@
 #include "tools/DemoLogbook.h"
 
+#include "data/LogbookKind.h"
 #include "data/MoonPhase.h"
 #include "data/SessionSeason.h"
 #include "data/ShippedFiles.h"
@@ -72,7 +73,7 @@ void WriteDemoLogbook(const QString& path) {
         photoPaths << file;
     }
 
-    Connection connection;
+    Connection connection(LogbookKind());
     connection.openFile(path);
     Demo d(connection);
     d.run(QStringLiteral("BEGIN"));

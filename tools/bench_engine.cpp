@@ -5,6 +5,7 @@
 //
 // With the window benchmark, the one place outside engine/ that calls SQLite directly: it is
 // the baseline.
+#include "data/LogbookKind.h"
 #include "data/PrivateProfile.h"
 #include "data/ShippedFiles.h"
 #include "data/U_QFile.h"
@@ -41,7 +42,7 @@ int main() {
                                           QString::fromLatin1(key), QStringLiteral("0"));
     };
 
-    Connection connection;
+    Connection connection(LogbookKind());
     connection.openFile(path);
     sqlite3* raw = nullptr;
     sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);

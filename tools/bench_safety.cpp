@@ -12,6 +12,7 @@
 #include "data/ShippedFiles.h"
 #include "data/UDM_Esporta.h"
 #include "data/U_QFile.h"
+#include "data/LogbookKind.h"
 #include "engine/Connection.h"
 #include "tools/BenchSupport.h"
 #include "widgets/UiFonts.h"
@@ -118,7 +119,7 @@ int main(int argc, char** argv) {
     resetPeak();
     const long before = residentKb();
     const double exportMs = MedianMs(3, [&] {
-        Connection connection;
+        Connection connection(LogbookKind());
         connection.openFile(path);
         TDM_Esporta exporter(&connection);
         exporter.ExportTo(ours, [](int, int) { return true; });
@@ -168,7 +169,7 @@ int main(int argc, char** argv) {
     std::sort(std::begin(later), std::end(later));
     const double copyOnUiThread = MedianMs(3, [&] {
         QDir(backups).removeRecursively();
-        Connection connection;
+        Connection connection(LogbookKind());
         connection.openFile(path);
         DailyBackup::make(connection, QDate::currentDate());
     });

@@ -1,6 +1,7 @@
 #include "tools/lunkerledger-db-copies.h"
 
 #include "data/LogbookLock.h"
+#include "data/LogbookKind.h"
 #include "engine/Connection.h"
 #include "engine/EngineError.h"
 
@@ -47,7 +48,7 @@ void recover(const QString& path) {
     if (!companionBeside(path))
         return;
     try {
-        Connection once;
+        Connection once(LogbookKind());
         once.openFile(path);
     } catch (const EngineError&) {
         // A damaged logbook may not open; its journal then travels with it below.
@@ -80,7 +81,7 @@ QString keepBeside(const QString& path) {
 namespace LogbookCopies {
 
 void backup(const QString& path, const QString& dest) {
-    Connection logbook;
+    Connection logbook(LogbookKind());
     logbook.openFile(path);
     if (logbook.checkSoundness(CheckBudgetMs) == Connection::Soundness::Damaged)
         throw EngineError(QStringLiteral("L'archivio '%1' è danneggiato: la copia non viene "
@@ -97,7 +98,7 @@ QString restore(const QString& copyPath, const QString& path) {
                                          "programma prima del ripristino.")
                               .arg(native(path)));
     recover(copyPath);
-    Connection copy;
+    Connection copy(LogbookKind());
     copy.openFile(copyPath); // refuses a file that is not a logbook
     if (copy.checkSoundness(CheckBudgetMs) == Connection::Soundness::Damaged)
         throw EngineError(QStringLiteral("La copia '%1' è danneggiata: non viene ripristinata. "
@@ -157,7 +158,7 @@ bool verify(const QString& fileOrFolder, QStringList* lines) {
     for (const QString& file : files) {
         QString verdict;
         try {
-            Connection copy;
+            Connection copy(LogbookKind());
             copy.openFile(file);
             switch (copy.checkSoundness(CheckBudgetMs)) {
             case Connection::Soundness::Sound:

@@ -19,6 +19,7 @@
 //                                        while the program has PATH open.
 //   lunkerledger-db demo PATH            writes a demonstration logbook at PATH, with its
 //                                        photos in foto-demo beside it.
+#include "data/LogbookKind.h"
 #include "data/LogbookLock.h"
 #include "data/LogbookUpgrade.h"
 #include "data/ShippedFiles.h"
@@ -52,7 +53,7 @@ void upgrade(const QString& path) {
         throw EngineError(QStringLiteral("L'archivio '%1' è aperto in LunkerLedger: chiudere il "
                                          "programma prima dell'aggiornamento.")
                               .arg(path));
-    Connection logbook;
+    Connection logbook(LogbookKind());
     logbook.openFile(path);
     const LogbookUpgrade::Result result = LogbookUpgrade::run(logbook);
     switch (result.outcome) {
@@ -77,7 +78,7 @@ void upgrade(const QString& path) {
 
 // Everything is read, nothing written, whatever the file's version.
 void info(const QString& path) {
-    Connection logbook;
+    Connection logbook(LogbookKind());
     logbook.openFile(path);
     logbook.setReadOnly();
     std::printf("Versione del formato: %d (questo programma conosce fino alla %d)\n",

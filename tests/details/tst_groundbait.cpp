@@ -33,6 +33,8 @@ private slots:
     void busyDeleteKeepsWhatWasTyped();
     void refusedSaveStaysOpenToCorrection();
     void noNewDayWithoutASavedSession();
+    void navigatorAfterACancelledNewDay_data();
+    void navigatorAfterACancelledNewDay();
 
 private:
     WindowFixture f;
@@ -229,6 +231,28 @@ void TestGroundbait::noNewDayWithoutASavedSession() {
     // A new session has no key yet either.
     click(FrmUscita->SessionPanel->SBNew_Sessione);
     QVERIFY(!panel()->SBNew_Pastura->isEnabled());
+}
+
+void TestGroundbait::navigatorAfterACancelledNewDay_data() {
+    QTest::addColumn<int>("savedDays");
+    QTest::addColumn<QString>("enabled"); // F P N L: First, Prior, Next, Last
+    QTest::newRow("the only day") << 1 << "- - - -";
+    QTest::newRow("two days, the first shown") << 2 << "- - N L";
+}
+
+void TestGroundbait::navigatorAfterACancelledNewDay() {
+    QFETCH(int, savedDays);
+    QFETCH(QString, enabled);
+    start(savedDays);
+    click(panel()->SBNew_Pastura);
+    click(panel()->SBCancel_Pastura);
+    QCOMPARE(days().recNo(), 1);
+    QStringList shown;
+    const char* letters[] = {"F", "P", "N", "L"};
+    for (auto b : {DBNavigator::First, DBNavigator::Prior, DBNavigator::Next, DBNavigator::Last})
+        shown << (panel()->DBN_Pastura->button(b)->isEnabled() ? QLatin1String(letters[b])
+                                                               : QLatin1String("-"));
+    QCOMPARE(shown.join(QLatin1Char(' ')), enabled);
 }
 
 QTEST_MAIN(TestGroundbait)

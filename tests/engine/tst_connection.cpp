@@ -1,5 +1,6 @@
 // Opening the database: an existing SQLite file read-write, never created, and every kind of
 // wrong file an error the caller can catch.
+#include "data/LogbookKind.h"
 #include "engine/Command.h"
 #include "engine/Connection.h"
 #include "engine/DatabaseFile.h"
@@ -76,7 +77,7 @@ void TestConnection::failures() {
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(content);
     }
-    Connection c;
+    Connection c(LogbookKind());
     try {
         c.open(QStringLiteral("Data Source=DATA2.MDB"), dir.path());
         QFAIL("opened");
@@ -104,7 +105,7 @@ void TestConnection::readOnlyFileOpensForReading() {
     } else {
         QFile::setPermissions(dir.databasePath(), QFile::ReadOwner);
     }
-    Connection c;
+    Connection c(LogbookKind());
     QString message;
     int sessions = -1;
     try {

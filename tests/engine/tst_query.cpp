@@ -6,8 +6,13 @@
 #include "engine/Query.h"
 #include "tests/support/Sql.h"
 #include "tests/support/TestProgramDir.h"
+#include "widgets/DataSource.h"
 
+#include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTest>
+#include <functional>
+#include <map>
 
 namespace {
 
@@ -21,7 +26,12 @@ void exec(Connection& c, const QString& sql) {
 
 struct Recorder : DataSetObserver {
     QList<DataSetEvent> events;
-    void dataSetEvent(Query&, DataSetEvent e, int) override { events << e; }
+    std::function<void()> onEvent; // run at each event, after recording it
+    void dataSetEvent(Query&, DataSetEvent e, int) override {
+        events << e;
+        if (onEvent)
+            onEvent();
+    }
 };
 
 } // namespace
@@ -47,6 +57,10 @@ private slots:
     void fieldsByNameAndPosition();
     void parameters();
     void observersAreTold();
+    void observerLeavingWhileTold();
+    void queryDestroyedBeforeItsDataSource();
+    void bofAndEofAfterEachOperation_data();
+    void bofAndEofAfterEachOperation();
 
 private:
     std::unique_ptr<TestProgramDir> m_dir;
@@ -400,6 +414,121 @@ void TestQuery::observersAreTold() {
     r.events.clear();
     openLakes();
     QVERIFY(r.events.isEmpty());
+}
+
+void TestQuery::observerLeavingWhileTold() {
+    // The first observer, at its first event, makes the second go away for good (a data
+    // source destroyed by a control's reaction) and leaves itself; a fourth joins. Neither
+    // the gone one nor the newcomer hears that event; the third hears everything.
+    Recorder first, third, fourth;
+    const auto leave = qScopeGuard([&] {
+        for (Recorder* r : {&first, &third, &fourth})
+            m_lakes->removeObserver(r);
+    });
+    m_lakes->addObserver(&first);
+    auto second = std::make_unique<DataSource>(QStringLiteral("DS"), nullptr, m_lakes.get());
+    QSignalSpy secondTold(second.get(), &DataSource::activeChanged);
+    m_lakes->addObserver(&third);
+    first.onEvent = [&] {
+        second.reset();
+        m_lakes->removeObserver(&first);
+        m_lakes->addObserver(&fourth);
+    };
+    openLakes();
+    QCOMPARE(first.events, QList<DataSetEvent>({DataSetEvent::Opened}));
+    QCOMPARE(secondTold.count(), 0);
+    QCOMPARE(third.events, QList<DataSetEvent>({DataSetEvent::Opened}));
+    QVERIFY(fourth.events.isEmpty());
+    m_lakes->next();
+    QCOMPARE(first.events.size(), 1);
+    QCOMPARE(third.events.last(), DataSetEvent::CurrentRowChanged);
+    QCOMPARE(fourth.events, QList<DataSetEvent>({DataSetEvent::CurrentRowChanged}));
+}
+
+void TestQuery::queryDestroyedBeforeItsDataSource() {
+    openLakes();
+    DataSource source(QStringLiteral("DS"), nullptr, m_lakes.get());
+    QSignalSpy changed(&source, &DataSource::dataSetChanged);
+    QVERIFY(source.isActive());
+    m_lakes.reset();
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(source.dataSet(), nullptr);
+    QVERIFY(!source.isActive());
+    // Pointed at another dataset, it follows that one, and leaving it touches nothing gone.
+    Query other(QStringLiteral("q"), nullptr, &m_dir->connection());
+    other.setSql(QStringLiteral("SELECT Id_lago FROM TLago"));
+    source.setDataSet(&other);
+    QSignalSpy active(&source, &DataSource::activeChanged);
+    other.open();
+    QCOMPARE(active.count(), 1);
+    source.setDataSet(nullptr);
+}
+
+void TestQuery::bofAndEofAfterEachOperation_data() {
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("bof");
+    QTest::addColumn<bool>("eof");
+    struct Case {
+        const char* name;
+        int rows;
+        const char* steps;
+        bool bof, eof;
+    };
+    const Case cases[] = {
+        {"opened", 3, "", true, false},
+        {"opened empty", 0, "", true, true},
+        {"opened with one row", 1, "", true, true},
+        {"first of one row", 1, "first", true, true},
+        {"last of one row", 1, "last", true, true},
+        {"last", 3, "last", false, true},
+        {"past the end", 3, "last next", false, true},
+        {"before the start", 3, "first prior", true, false},
+        {"middle", 3, "moveTo2", false, false},
+        {"inserting", 3, "last insert", false, false},
+        {"insert cancelled on the last row", 2, "last insert cancel", false, true},
+        {"insert cancelled on the first row", 2, "insert cancel", true, false},
+        {"insert cancelled on the only row", 1, "insert cancel", true, true},
+        {"insert cancelled on no row", 0, "insert cancel", true, true},
+        {"insert cancelled in the middle", 3, "moveTo2 insert cancel", false, false},
+        {"edit cancelled on the last row", 2, "last edit cancel", false, true},
+        {"last row removed", 3, "last remove", false, true},
+        {"first row removed", 3, "remove", true, false},
+        {"only row removed", 1, "remove", true, true},
+        {"inserted row removed", 1, "insert remove", true, true},
+        {"requery in the middle", 3, "moveTo2 requery", false, false},
+    };
+    for (const Case& c : cases)
+        QTest::newRow(c.name) << c.rows
+                              << QString::fromLatin1(c.steps).split(QLatin1Char(' '),
+                                                                    Qt::SkipEmptyParts)
+                              << c.bof << c.eof;
+}
+
+void TestQuery::bofAndEofAfterEachOperation() {
+    QFETCH(int, rows);
+    QFETCH(QStringList, steps);
+    QFETCH(bool, bof);
+    QFETCH(bool, eof);
+    exec(m_dir->connection(), QStringLiteral("DELETE FROM TLago WHERE Id_lago > %1").arg(rows));
+    openLakes();
+    QCOMPARE(m_lakes->recordCount(), rows);
+    const std::map<QString, std::function<void()>> operations = {
+        {QStringLiteral("first"), [&] { m_lakes->first(); }},
+        {QStringLiteral("prior"), [&] { m_lakes->prior(); }},
+        {QStringLiteral("next"), [&] { m_lakes->next(); }},
+        {QStringLiteral("last"), [&] { m_lakes->last(); }},
+        {QStringLiteral("moveTo2"), [&] { m_lakes->moveTo(2); }},
+        {QStringLiteral("insert"), [&] { m_lakes->insert(); }},
+        {QStringLiteral("edit"), [&] { m_lakes->edit(); }},
+        {QStringLiteral("cancel"), [&] { m_lakes->cancel(); }},
+        {QStringLiteral("remove"), [&] { m_lakes->remove(); }},
+        {QStringLiteral("requery"), [&] { m_lakes->requery(); }},
+    };
+    for (const QString& step : steps)
+        operations.at(step)();
+    QCOMPARE(m_lakes->bof(), bof);
+    QCOMPARE(m_lakes->eof(), eof);
 }
 
 QTEST_GUILESS_MAIN(TestQuery)

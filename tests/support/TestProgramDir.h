@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/LogbookKind.h"
 #include "engine/Connection.h"
 
 #include <QString>
@@ -24,7 +25,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    Connection m_connection;
+    Connection m_connection{LogbookKind()};
 };
 
 // A folder no file can be created in (for root, whom permission bits do not stop, an
