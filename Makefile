@@ -46,6 +46,7 @@ bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/lunkerledger-bench-window
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/lunkerledger-bench-safety
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/lunkerledger-bench-stats
+	$(BUILD_DIR)/bin/lunkerledger-bench-format
 
 # libFuzzer targets, built with clang: build-fuzz/bin/fuzz_picture [corpus dir]
 fuzz: deps

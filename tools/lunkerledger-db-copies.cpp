@@ -1,7 +1,7 @@
 #include "tools/lunkerledger-db-copies.h"
 
-#include "data/LogbookLock.h"
 #include "data/LogbookKind.h"
+#include "data/LogbookLock.h"
 #include "engine/Connection.h"
 #include "engine/EngineError.h"
 
