@@ -30,12 +30,15 @@
 #include "widgets/ToolButton.h"
 #include "widgets/UiFonts.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QPointer>
 #include <QProgressDialog>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QShowEvent>
 #include <QStatusBar>
@@ -179,15 +182,42 @@ void TFrmUscita::buildFrame(QWidget* client) {
     DBN_Pastura = TB_Pastura->navigator();
     DBN_Prede = TB_Prede->navigator();
 
-    SessionPanel = new TSessionPanel(GroupBox1, TB_Sessione, GroupBox4, *this);
+    SessionPanel = new TSessionPanel(GroupBox1, TB_Sessione, GroupBox4);
+    SessionPanel->setDetailRegions({GroupBox2, GroupBox3, GroupBox4}, TB_Pastura);
     AnglersPanel = new TAnglersPanel(GroupBox4);
-    GroundbaitPanel = new TGroundbaitPanel(GroupBox2, TB_Pastura, *this);
-    CatchPanel = new TCatchPanel(GroupBox3, TB_Prede, *this);
+    GroundbaitPanel = new TGroundbaitPanel(GroupBox2, TB_Pastura);
+    CatchPanel = new TCatchPanel(GroupBox3, TB_Prede);
+    for (ModulePanel* panel :
+         std::initializer_list<ModulePanel*>{SessionPanel, GroundbaitPanel, CatchPanel})
+        connectPanel(panel);
 
     StatusBar1 = new QStatusBar(client);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setGeometry(0, 525, 778, 19);
+}
+
+void TFrmUscita::connectPanel(ModulePanel* panel) {
+    panel->setSavePending([this](const Query* except) { return SavePendingDetails(except); });
+    // Reported as the panel's handler's last step, inside its error guard.
+    connect(panel, &ModulePanel::operationDone, this, [this, panel](int operation, int result) {
+        HandleOperationResult(result);
+        // New puts the focus on the new row itself.
+        if (operation != opNew)
+            ReturnFocus(panel->focusBefore());
+    });
+    connect(panel, &ModulePanel::moved, this, &TFrmUscita::RefreshMainWindow);
+}
+
+void TFrmUscita::ReturnFocus(QWidget* before) {
+    // Turning the fields off while an operation runs moves the focus along the tab chain,
+    // into a control of another record where an arrow key would change it. It goes back
+    // where the user was; when that control is gone or off, to the window itself, where no
+    // key edits anything.
+    if (before && before->window() == this && before->isVisible() && before->isEnabled())
+        before->setFocus(Qt::OtherFocusReason);
+    else
+        centralWidget()->setFocus(Qt::OtherFocusReason);
 }
 
 void TFrmUscita::FormCreate() {
@@ -260,27 +290,13 @@ bool TFrmUscita::SavePendingDetails(const Query* except) {
 }
 
 void TFrmUscita::HandleOperationResult(int result) {
-    struct KeepPending {
-        bool& flag;
-        ~KeepPending() { flag = false; }
-    } keep{m_keepPendingDetails};
     if (result == orConvertError)
         showWarning(kFormatWarning);
     // What was typed in a detail row stays when its save could not convert it, and when an
     // operation was refused because a row is being edited.
-    m_keepPendingDetails = result == orConvertError || result == orBusy;
+    const QScopedValueRollback keep(m_keepPendingDetails,
+                                    result == orConvertError || result == orBusy);
     RefreshMainWindow();
-}
-
-void TFrmUscita::setDetailGroupsVisible(bool visible) {
-    GroupBox2->setVisible(visible);
-    GroupBox3->setVisible(visible);
-    GroupBox4->setVisible(visible);
-}
-
-void TFrmUscita::setDetailRegionsVisible(bool visible) {
-    setDetailGroupsVisible(visible);
-    TB_Pastura->setVisible(visible);
 }
 
 void TFrmUscita::showEvent(QShowEvent* event) {
@@ -343,9 +359,15 @@ void TFrmUscita::closeEvent(QCloseEvent* event) {
     TerminateProgram();
 }
 
+void TFrmUscita::ShowFromMenu(QDialog& window) {
+    const QPointer<QWidget> before = QApplication::focusWidget();
+    ShowModal(window);
+    ReturnFocus(before);
+}
+
 void TFrmUscita::Statistiche1Click() {
     if (FrmStat)
-        ShowModal(*FrmStat);
+        ShowFromMenu(*FrmStat);
 }
 
 void TFrmUscita::Stampamodulo1Click() {
@@ -400,5 +422,5 @@ void TFrmUscita::Esci1Click() {
 
 void TFrmUscita::About2Click() {
     if (FrmAbout)
-        ShowModal(*FrmAbout);
+        ShowFromMenu(*FrmAbout);
 }

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "widgets/MainWindowHost.h"
+#include "app/MainWindowHost.h"
 
 #include <QMainWindow>
 #include <memory>
 
 class DBNavigator;
+class QDialog;
+class ModulePanel;
 class QAction;
 class QFrame;
 class QGroupBox;
@@ -40,11 +42,6 @@ public:
     bool SavePendingDetails(const Query* except = nullptr) override;
     // Shows the format warning after a conversion error, then refreshes.
     void HandleOperationResult(int result) override;
-    QString sessionDataSetName() const override { return SessionDataSetName; }
-    QString groundbaitDataSetName() const override { return GroundbaitDataSetName; }
-    QString catchDataSetName() const override { return CatchDataSetName; }
-    void setDetailGroupsVisible(bool visible) override;
-    void setDetailRegionsVisible(bool visible) override;
 
     static const QString kUnsavedOnExit;
     // With something still being entered or edited, asks whether to save it before leaving:
@@ -53,6 +50,8 @@ public:
 
     static const QString kReplaceCsv;
     void Statistiche1Click();
+    // A window of the menu, shown modally; the focus comes back where it was.
+    void ShowFromMenu(QDialog& window);
     // Writes the sessions, catches and groundbait days as CSV files into a chosen folder.
     void EsportaCsv1Click();
     void TrovaFoto1Click();
@@ -102,6 +101,11 @@ private:
     void FormShow();
     void buildMenu();
     void buildFrame(QWidget* client);
+    // Wires a panel's reports to the window: pending rows saved before it acts, the common
+    // handling after each operation and the refresh after a move.
+    void connectPanel(ModulePanel* panel);
+    // After a record button or a closed window: the focus back where the user was.
+    void ReturnFocus(QWidget* before);
 
     std::unique_ptr<TFrmStart> m_splash;
     // While a save that failed on a conversion is being refreshed, the detail row it left

@@ -9,6 +9,10 @@ const QString kBusyWarning = QStringLiteral(
     "Lo stato attuale è di modifica o di inserimento: salvare i dati o \r\nannullare le "
     "modifiche per consentire questa operazione.");
 
+const QString kFormatWarning = QStringLiteral(
+    "Correggere il formato in cui sono state inserite le date.\r\nIl formato corretto è: "
+    "'gg/mm/aaaa'");
+
 const QString kDeleteConfirmation =
     QStringLiteral("Questo elemento verrà definitivamente eliminato: \r\ncontinuare?");
 

@@ -22,6 +22,8 @@ constexpr int orConvertError = 3;
 
 extern const QString kBusyWarning;
 extern const QString kDeleteConfirmation;
+// The warning after a value that cannot be converted, whatever the field.
+extern const QString kFormatWarning;
 
 // Checks the dataset's state, refuses what it does not allow (with the busy warning), asks
 // before deleting and returns a result code. Errors other than a conversion error on save

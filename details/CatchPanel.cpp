@@ -5,7 +5,7 @@
 #include "details/DetailGrid.h"
 #include "details/U_FRM_FrmVisFoto.h"
 #include "engine/Query.h"
-#include "lists/U_FRM_FrmCambiaElenco.h"
+#include "lists/ListEditorButtons.h"
 #include "sessions/UDM_Sessioni.h"
 #include "widgets/DBComboBox.h"
 #include "widgets/DBEdit.h"
@@ -13,22 +13,23 @@
 #include "widgets/DBNavigator.h"
 #include "widgets/FileDialogSeam.h"
 #include "widgets/GridColumns.h"
-#include "widgets/ListButtons.h"
-#include "widgets/MainWindowHost.h"
 #include "widgets/ModalSeam.h"
 #include "widgets/PictureBox.h"
 #include "widgets/PictureError.h"
+#include "widgets/PictureFiles.h"
 #include "widgets/PictureLoader.h"
 #include "widgets/PreviewCache.h"
 #include "widgets/RecordToolBar.h"
 #include "widgets/ToolButton.h"
+#include "widgets/UiFonts.h"
 
 #include <QGroupBox>
+#include <QPainter>
+#include <QTimer>
 
 const QString TCatchPanel::kPhotoNotFound = QStringLiteral("Immagine preda non trovata");
-// Every picture the program reads first, then bitmaps alone.
-const QString TCatchPanel::kPictureFilter =
-    QStringLiteral("Immagini (*.bmp *.jpg *.jpeg);;Bitmaps (*.bmp)");
+const QString TCatchPanel::kPreviewHint = QStringLiteral("Anteprima della foto della preda");
+const QString TCatchPanel::kMissingNote = QStringLiteral("Foto non trovata");
 
 namespace {
 
@@ -102,8 +103,8 @@ ToolButton* photoButton(QWidget* parent, const char* name, const QRect& rect,
 
 } // namespace
 
-TCatchPanel::TCatchPanel(QGroupBox* groupBox3, RecordToolBar* toolBar, MainWindowHost& host)
-    : TDetailPanel(groupBox3, toolBar, host), TB_Prede(toolBar), DBN_Prede(toolBar->navigator()),
+TCatchPanel::TCatchPanel(QGroupBox* groupBox3, RecordToolBar* toolBar)
+    : TDetailPanel(groupBox3, toolBar), TB_Prede(toolBar), DBN_Prede(toolBar->navigator()),
       m_group(groupBox3) {
     DBGrid2 = MakeDetailGrid(groupBox3, "DBGrid2", {5, 15, 191, 151});
     m_form.add(catchFields());
@@ -119,6 +120,8 @@ TCatchPanel::TCatchPanel(QGroupBox* groupBox3, RecordToolBar* toolBar, MainWindo
     DBLookupComboBox4 = m_form.control<DBLookupComboBox>("DBLookupComboBox4");
     DBLookupComboBox5 = m_form.control<DBLookupComboBox>("DBLookupComboBox5");
     DBEdit4 = m_form.control<DBEdit>("DBEdit4");
+    for (DBEdit* measure : {DBEdit3, DBEdit4})
+        measure->setNonNegative(true);
     DBLookupComboBox6 = m_form.control<DBLookupComboBox>("DBLookupComboBox6");
     DBLookupComboBox1 = m_form.control<DBLookupComboBox>("DBLookupComboBox1");
     DBComboBox2 = m_form.control<DBComboBox>("DBComboBox2");
@@ -146,7 +149,7 @@ TCatchPanel::TCatchPanel(QGroupBox* groupBox3, RecordToolBar* toolBar, MainWindo
     Image1 = new PictureBox(groupBox3, PictureMode::Fit);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(6, 171, 163, 108);
-    Image1->setToolTip(QStringLiteral("Anteprima della foto della preda"));
+    Image1->setToolTip(kPreviewHint);
     Image1->setVisible(false);
     using K = ButtonPictures::Kind;
     SpeedButton10 = photoButton(groupBox3, "SpeedButton10", {6, 239, 20, 20}, K::NoPicture,
@@ -175,7 +178,7 @@ TCatchPanel::TCatchPanel(QGroupBox* groupBox3, RecordToolBar* toolBar, MainWindo
 }
 
 void TCatchPanel::bind(TDM_Sessioni& module) {
-    attach(module, module.ADOQ_SESSPrede, &MainWindowHost::catchDataSetName);
+    attach(module, module.ADOQ_SESSPrede);
     DataSource* catches = &module.DS_QSESSPrede;
     DBGrid2->setDataSource(catches);
     DBN_Prede->setDataSource(catches);
@@ -198,14 +201,13 @@ void TCatchPanel::bind(TDM_Sessioni& module) {
     };
     for (const Lookup& l : lookups)
         m_form.bindLookup(l.box, l.list, QLatin1String(l.key), QLatin1String(l.shown));
-    ConnectListButtons(
+    ConnectListEditorButtons(
         this,
         {{SpeedButton5, QStringLiteral("ELENCO ESCHE"), 5, {&module.ADOQ_Esche}},
          {SpeedButton6, QStringLiteral("ELENCO INNESCHI"), 6, {&module.ADOQ_Innesco}},
          {SpeedButton7, QStringLiteral("ELENCO MONTATURE"), 7, {&module.ADOQ_Montature}},
          {SpeedButton8, QStringLiteral("ELENCO CONDIZIONI METEO"), 8, {&module.ADOQ_TipoCondMeteo}},
-         {SpeedButton3, QStringLiteral("ELENCO VENTI"), 3, {&module.ADOQ_Tipovento}}},
-        [](const QString& caption, int code) { FrmCambiaElenco->EditList(caption, code); });
+         {SpeedButton3, QStringLiteral("ELENCO VENTI"), 3, {&module.ADOQ_Tipovento}}});
 }
 
 void TCatchPanel::reloaded() {
@@ -260,12 +262,28 @@ void TCatchPanel::showPhoto(bool reportMissing) {
     Image1->setVisible(true);
     try {
         Image1->setPicture(PreviewCache::load(path, Image1->size()));
+        Image1->setToolTip(kPreviewHint);
     } catch (const PictureError&) {
+        // Never the picture of the catch shown before: a grey area saying so, the path that
+        // was not found in its hint.
+        Image1->setPicture(missingPhoto(Image1->size()));
+        Image1->setToolTip(kMissingNote + QStringLiteral(": ") + path);
         if (!reportMissing)
             throw;
-        // The preview keeps the picture it showed before.
-        showWarning(kPhotoNotFound);
+        // Said once the move or save that brought this catch has finished, not halfway
+        // through it behind the box.
+        QTimer::singleShot(0, this, [] { Guarded([] { showWarning(kPhotoNotFound); }); });
     }
+}
+
+QImage TCatchPanel::missingPhoto(const QSize& size) {
+    QImage grey(size, QImage::Format_RGB32);
+    grey.fill(QColor(0x80, 0x80, 0x80));
+    QPainter painter(&grey);
+    painter.setPen(Qt::white);
+    painter.setFont(UiFonts::sansSerifPixels(12));
+    painter.drawText(grey.rect(), Qt::AlignCenter, kMissingNote);
+    return grey;
 }
 
 void TCatchPanel::DBEditQPredeImgChange() {
@@ -277,8 +295,7 @@ void TCatchPanel::ReloadCatchPhoto() {
 }
 
 void TCatchPanel::SB_Prede_ApriImgClick() {
-    const QString chosen =
-        AskOpenPictureName(m_group->window(), QStringLiteral("Apri"), kPictureFilter);
+    const QString chosen = AskOpenPicture(m_group->window());
     if (!chosen.isEmpty())
         OPD_PredeCanClose(chosen);
 }
@@ -312,9 +329,9 @@ void TCatchPanel::SpeedButton10Click() {
     catches.setValue(QStringLiteral("Foto"), QVariant());
     // The catch is stored at once with the cleared path and every other pending change. A
     // failure is reported like any other save, and what was typed stays pending.
-    const int r = m_module->Operazione(opSave, m_host.catchDataSetName());
+    const int r = operate(opSave);
     if (r == orConvertError) {
-        showWarning(MainWindowHost::kFormatWarning);
+        showWarning(kFormatWarning);
         return;
     }
     Image1->setVisible(false);

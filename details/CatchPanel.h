@@ -1,14 +1,16 @@
 #pragma once
 
 #include "details/DetailPanel.h"
+#include "widgets/PictureFiles.h"
 
 class DBComboBox;
 class DBEdit;
 class DBGrid;
 class DBLookupComboBox;
 class DBNavigator;
-class MainWindowHost;
 class PictureBox;
+class QImage;
+class QSize;
 class QFrame;
 class QGroupBox;
 class RecordToolBar;
@@ -22,9 +24,12 @@ class TCatchPanel : public TDetailPanel {
     Q_OBJECT
 public:
     static const QString kPhotoNotFound;
-    static const QString kPictureFilter;
+    static const QString kPreviewHint;
+    // Written on the grey preview of a photo whose file is not found.
+    static const QString kMissingNote;
+    static inline const QString& kPictureFilter = kPictureFileFilter;
 
-    TCatchPanel(QGroupBox* groupBox3, RecordToolBar* toolBar, MainWindowHost& host);
+    TCatchPanel(QGroupBox* groupBox3, RecordToolBar* toolBar);
     void bind(TDM_Sessioni& module);
 
     void reloaded() override;
@@ -79,7 +84,9 @@ public:
     ToolButton* SBDel_Prede;
 
 private:
+    // The one place the preview of the current catch's photo is set.
     void showPhoto(bool reportMissing);
+    static QImage missingPhoto(const QSize& size);
 
     QGroupBox* m_group;
 };

@@ -2,25 +2,12 @@
 
 #include "data/U_DBUtils.h"
 #include "sessions/UDM_Sessioni.h"
-#include "widgets/MainWindowHost.h"
 #include "widgets/RecordToolBar.h"
 #include "widgets/ToolButton.h"
 #include "widgets/UiFonts.h"
 
-TDetailPanel::TDetailPanel(QWidget* group, RecordToolBar* toolBar, MainWindowHost& host)
-    : QObject(group), m_host(host), m_form(group, UiFonts::sansSerifPixels(12)),
-      m_toolBar(toolBar) {}
-
-void TDetailPanel::attach(TDM_Sessioni& module, Query& rows,
-                          QString (MainWindowHost::*dataSetName)() const) {
-    m_module = &module;
-    m_rows = &rows;
-    m_dataSetName = dataSetName;
-}
-
-QString TDetailPanel::dataSetName() const {
-    return (m_host.*m_dataSetName)();
-}
+TDetailPanel::TDetailPanel(QWidget* group, RecordToolBar* toolBar)
+    : ModulePanel(group), m_form(group, UiFonts::sansSerifPixels(12)), m_toolBar(toolBar) {}
 
 void TDetailPanel::setNavigation(bool on) {
     m_navigation = on;
@@ -34,39 +21,35 @@ void TDetailPanel::updateNewButton() {
 }
 
 int TDetailPanel::newRecord() {
-    if (!m_host.SavePendingDetails(m_rows))
-        return -1;
-    return m_module->Operazione(opNew, dataSetName());
+    return run(opNew).value_or(-1);
 }
 
 void TDetailPanel::saveRecord() {
-    if (!m_host.SavePendingDetails(m_rows))
+    if (!savePending())
         return;
     setEditable(false);
     int r = orOk;
     try {
-        r = m_module->Operazione(opSave, dataSetName());
+        r = operate(opSave);
     } catch (...) {
         // Refused by the database: the row stays pending and open to correction.
         setEditable(true);
         throw;
     }
-    m_host.HandleOperationResult(r);
     setNavigation(true);
+    emit operationDone(opSave, r);
 }
 
 void TDetailPanel::cancelRecord() {
-    if (!m_host.SavePendingDetails(m_rows))
+    if (!savePending())
         return;
     setEditable(false);
-    const int r = m_module->Operazione(opCancel, dataSetName());
-    m_host.HandleOperationResult(r);
+    const int r = operate(opCancel);
     setNavigation(true);
+    emit operationDone(opCancel, r);
 }
 
 void TDetailPanel::deleteRecord() {
-    if (!m_host.SavePendingDetails(m_rows))
-        return;
-    const int r = m_module->Operazione(opDelete, dataSetName());
-    m_host.HandleOperationResult(r);
+    if (const std::optional<int> r = run(opDelete))
+        emit operationDone(opDelete, *r);
 }

@@ -3,15 +3,13 @@
 #include "data/U_DBUtils.h"
 #include "details/DetailGrid.h"
 #include "engine/Query.h"
-#include "lists/U_FRM_FrmCambiaElenco.h"
+#include "lists/ListEditorButtons.h"
 #include "sessions/UDM_Sessioni.h"
 #include "widgets/DBComboBox.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DBGrid.h"
 #include "widgets/DBNavigator.h"
 #include "widgets/GridColumns.h"
-#include "widgets/ListButtons.h"
-#include "widgets/MainWindowHost.h"
 #include "widgets/RecordToolBar.h"
 #include "widgets/ToolButton.h"
 
@@ -74,10 +72,8 @@ std::vector<GridColumn> groundbaitColumns() {
 
 } // namespace
 
-TGroundbaitPanel::TGroundbaitPanel(QGroupBox* groupBox2, RecordToolBar* toolBar,
-                                   MainWindowHost& host)
-    : TDetailPanel(groupBox2, toolBar, host), TB_Pastura(toolBar),
-      DBN_Pastura(toolBar->navigator()) {
+TGroundbaitPanel::TGroundbaitPanel(QGroupBox* groupBox2, RecordToolBar* toolBar)
+    : TDetailPanel(groupBox2, toolBar), TB_Pastura(toolBar), DBN_Pastura(toolBar->navigator()) {
     DBGrid1 = MakeDetailGrid(groupBox2, "DBGrid1", {5, 15, 281, 166});
     m_form.add(groundbaitFields());
     DBLookupComboPastura1 = m_form.control<DBLookupComboBox>("DBLookupComboPastura1");
@@ -86,6 +82,8 @@ TGroundbaitPanel::TGroundbaitPanel(QGroupBox* groupBox2, RecordToolBar* toolBar,
     DBEditQpastura1 = m_form.control<DBEdit>("DBEditQpastura1");
     DBEditQpastura2 = m_form.control<DBEdit>("DBEditQpastura2");
     DBEditQpastura3 = m_form.control<DBEdit>("DBEditQpastura3");
+    for (DBEdit* quantity : {DBEditQpastura1, DBEditQpastura2, DBEditQpastura3})
+        quantity->setNonNegative(true);
     SpeedButton4 = m_form.control<ToolButton>("SpeedButton4");
     SBNew_Pastura = toolBar->button(opNew);
     SBCancel_Pastura = toolBar->button(opCancel);
@@ -100,7 +98,7 @@ TGroundbaitPanel::TGroundbaitPanel(QGroupBox* groupBox2, RecordToolBar* toolBar,
 }
 
 void TGroundbaitPanel::bind(TDM_Sessioni& module) {
-    attach(module, module.ADOQ_SESSPastura, &MainWindowHost::groundbaitDataSetName);
+    attach(module, module.ADOQ_SESSPastura);
     DataSource* days = &module.DS_QSESSPastura;
     DBGrid1->setDataSource(days);
     DBN_Pastura->setDataSource(days);
@@ -109,9 +107,8 @@ void TGroundbaitPanel::bind(TDM_Sessioni& module) {
          {"DBLookupComboPastura1", "DBLookupComboPastura2", "DBLookupComboPastura3"})
         m_form.bindLookup(box, &module.DS_QELPastura, QStringLiteral("Id_tppastura"),
                           QStringLiteral("Ds_tipopastura"));
-    ConnectListButtons(
-        this, {{SpeedButton4, QStringLiteral("ELENCO PASTURAZIONI"), 4, {&module.ADOQ_ELPastura}}},
-        [](const QString& caption, int code) { FrmCambiaElenco->EditList(caption, code); });
+    ConnectListEditorButtons(
+        this, {{SpeedButton4, QStringLiteral("ELENCO PASTURAZIONI"), 4, {&module.ADOQ_ELPastura}}});
 }
 
 void TGroundbaitPanel::reloaded() {

@@ -6,7 +6,6 @@ class DBEdit;
 class DBGrid;
 class DBLookupComboBox;
 class DBNavigator;
-class MainWindowHost;
 class QGroupBox;
 class RecordToolBar;
 class TDM_Sessioni;
@@ -18,7 +17,7 @@ class ToolButton;
 class TGroundbaitPanel : public TDetailPanel {
     Q_OBJECT
 public:
-    TGroundbaitPanel(QGroupBox* groupBox2, RecordToolBar* toolBar, MainWindowHost& host);
+    TGroundbaitPanel(QGroupBox* groupBox2, RecordToolBar* toolBar);
     void bind(TDM_Sessioni& module);
 
     void reloaded() override;

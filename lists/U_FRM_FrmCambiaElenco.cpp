@@ -116,12 +116,8 @@ void TFrmCambiaElenco::EditList(const QString& caption, int code) {
 }
 
 void TFrmCambiaElenco::ShowDescriptionColumn(const QString& columnName) {
-    // Only the column spelled exactly so is shown; none when the list spells it otherwise.
-    const QByteArray name = columnName.toLatin1();
-    std::vector<GridColumn> shown;
-    if (DBGrid1->columnOfField(columnName) >= 0)
-        shown.push_back({-1, name.constData(), {}, DBGrid1->width() - 4});
-    ApplyGridColumns(*DBGrid1, shown, /*hideOthers=*/true);
+    // None when the list spells it otherwise.
+    ShowOnlyColumn(*DBGrid1, columnName, DBGrid1->width() - 4);
     DBEdit1->setDataField(columnName);
 }
 

@@ -2,11 +2,10 @@
 
 #include "data/MessageSeam.h"
 #include "engine/Query.h"
-#include "lists/U_FRM_FrmCambiaElenco.h"
+#include "lists/ListEditorButtons.h"
 #include "sessions/UDM_Sessioni.h"
 #include "widgets/DBLookupListBox.h"
 #include "widgets/ErrorGuard.h"
-#include "widgets/ListButtons.h"
 #include "widgets/ToolButton.h"
 #include "widgets/UiFonts.h"
 
@@ -103,13 +102,10 @@ void TAnglersPanel::bind(TDM_Sessioni& module) {
     DBLookupListBox2->setKeyField(QStringLiteral("Id_Pescatore"));
     DBLookupListBox2->setListField(QStringLiteral("Ds_pescatore"));
     // A renamed angler shows his new name in both lists at once.
-    ConnectListButtons(
-        this,
-        {{SpeedButton2,
-          QStringLiteral("ELENCO CARPISTI"),
-          2,
-          {&module.ADOQ_ELCarpisti, &module.ADOQ_SESSCarpisti}}},
-        [](const QString& caption, int code) { FrmCambiaElenco->EditList(caption, code); });
+    ConnectListEditorButtons(this, {{SpeedButton2,
+                                     QStringLiteral("ELENCO CARPISTI"),
+                                     2,
+                                     {&module.ADOQ_ELCarpisti, &module.ADOQ_SESSCarpisti}}});
 }
 
 bool TAnglersPanel::sessionSaved() const {

@@ -7,7 +7,8 @@
 #include "engine/EngineError.h"
 #include "engine/Query.h"
 #include "engine/TextConversion.h"
-#include "lists/U_FRM_FrmCambiaElenco.h"
+#include "lists/ListEditorButtons.h"
+#include "sessions/SessionDetails.h"
 #include "sessions/UDM_Reportage.h"
 #include "sessions/UDM_Sessioni.h"
 #include "sessions/U_FRM_FrmReportage.h"
@@ -16,14 +17,13 @@
 #include "widgets/DBMemo.h"
 #include "widgets/DBNavigator.h"
 #include "widgets/ErrorGuard.h"
-#include "widgets/ListButtons.h"
-#include "widgets/MainWindowHost.h"
 #include "widgets/ModalSeam.h"
 #include "widgets/RecordToolBar.h"
 #include "widgets/ToolButton.h"
 #include "widgets/UiFonts.h"
 
 #include <QGroupBox>
+#include <QScopedValueRollback>
 
 const QString TSessionPanel::kSeasonWarning = QStringLiteral(
     "Si sono verificati degli errori durante la verifica della data \r\n: le statistiche "
@@ -110,11 +110,9 @@ std::vector<FormField> sessionFields() {
 
 } // namespace
 
-TSessionPanel::TSessionPanel(QGroupBox* groupBox1, RecordToolBar* toolBar, QGroupBox* anglersGroup,
-                             MainWindowHost& host)
-    : QObject(groupBox1), TB_Sessione(toolBar), DBN_Sessioni(toolBar->navigator()),
-      m_group(groupBox1), m_anglers(anglersGroup), m_host(host),
-      m_form(groupBox1, UiFonts::sansSerifPixels(12)) {
+TSessionPanel::TSessionPanel(QGroupBox* groupBox1, RecordToolBar* toolBar, QGroupBox* anglersGroup)
+    : ModulePanel(groupBox1), TB_Sessione(toolBar), DBN_Sessioni(toolBar->navigator()),
+      m_group(groupBox1), m_anglers(anglersGroup), m_form(groupBox1, UiFonts::sansSerifPixels(12)) {
     m_form.add(sessionFields());
     DS_tipouscita = m_form.control<DBLookupComboBox>("DS_tipouscita");
     DataDa = m_form.control<DBEdit>("DataDa");
@@ -123,6 +121,7 @@ TSessionPanel::TSessionPanel(QGroupBox* groupBox1, RecordToolBar* toolBar, QGrou
     Nm_temp = m_form.control<DBEdit>("Nm_temp");
     Nm_TempAcqua = m_form.control<DBEdit>("Nm_TempAcqua");
     Nm_ProfRilev = m_form.control<DBEdit>("Nm_ProfRilev");
+    Nm_ProfRilev->setNonNegative(true);
     DBLookupComboBox8 = m_form.control<DBLookupComboBox>("DBLookupComboBox8");
     Note = m_form.control<DBMemo>("Note");
     Note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -160,7 +159,7 @@ TSessionPanel::~TSessionPanel() {
 }
 
 void TSessionPanel::bind(TDM_Sessioni& module) {
-    m_module = &module;
+    attach(module, module.ADOQ_Sessioni);
     DataSource* sessions = &module.DS_QSessioni;
     DBN_Sessioni->setDataSource(sessions);
     m_form.bind(sessions);
@@ -170,18 +169,24 @@ void TSessionPanel::bind(TDM_Sessioni& module) {
                       QStringLiteral("Ds_desc"));
     m_form.bindLookup("DBLookupComboBox8", &module.Ds_luna, QStringLiteral("Id_luna"),
                       QStringLiteral("Ds_luna"));
-    auto editList = [](const QString& caption, int code) {
-        FrmCambiaElenco->EditList(caption, code);
-    };
-    ConnectListButtons(
+    ConnectListEditorButtons(
         this,
         {{SpeedButton1, QStringLiteral("ELENCO LAGHI"), 1, {&module.ADOQ_Lago}},
-         {SpeedButton9, QStringLiteral("ELENCO TIPO SESSIONE"), 9, {&module.ADOQ_TipoSessione}}},
-        editList);
+         {SpeedButton9, QStringLiteral("ELENCO TIPO SESSIONE"), 9, {&module.ADOQ_TipoSessione}}});
     sessions->addPendingEditor(this);
     // The start date written (on leaving its box, or at Save) presets an empty moon phase.
     connect(sessions, &DataSource::fieldChanged, this,
             [this](int field) { Guarded([this, field] { presetMoonPhase(field); }); });
+}
+
+void TSessionPanel::setDetailRegions(std::vector<QWidget*> groups, QWidget* toolBar) {
+    m_detailGroups = std::move(groups);
+    m_detailToolBar = toolBar;
+}
+
+void TSessionPanel::setDetailGroupsVisible(bool visible) {
+    for (QWidget* group : m_detailGroups)
+        group->setVisible(visible);
 }
 
 void TSessionPanel::presetMoonPhase(int field) {
@@ -203,7 +208,7 @@ void TSessionPanel::reloaded() {
     const int n = m_module->SessionCount();
     if (n <= 0) {
         m_group->setTitle(QStringLiteral("SESSIONI (0 di 0)") + trailing);
-        m_host.setDetailGroupsVisible(false);
+        setDetailGroupsVisible(false);
         // A first session still being entered (after New, or after a save that failed on a
         // conversion) keeps its fields open so it can be corrected.
         SetSessionEditable(sessionBeingInserted());
@@ -220,13 +225,13 @@ void TSessionPanel::showReportageCount(int count) {
 }
 
 void TSessionPanel::SBNew_SessioneClick() {
-    if (!m_host.SavePendingDetails())
+    if (!savePending())
         return;
     SetSessionBrowsing(false);
-    const int r = m_module->Operazione(opNew, m_host.sessionDataSetName());
-    m_host.HandleOperationResult(r);
+    const int r = operate(opNew);
     SetSessionEditable(true);
     DS_tipouscita->setFocus(Qt::OtherFocusReason);
+    emit operationDone(opNew, r);
 }
 
 bool TSessionPanel::datesInOrder() {
@@ -249,7 +254,7 @@ bool TSessionPanel::datesInOrder() {
 }
 
 void TSessionPanel::SBSave_SessioneClick() {
-    if (!m_host.SavePendingDetails())
+    if (!savePending())
         return;
     if (!datesInOrder())
         return;
@@ -257,33 +262,37 @@ void TSessionPanel::SBSave_SessioneClick() {
     SetSessionBrowsing(true);
     int r = orOk;
     {
-        struct Saving {
-            bool& flag;
-            explicit Saving(bool& f) : flag(f) { flag = true; }
-            ~Saving() { flag = false; }
-        } saving(m_saving);
-        r = m_module->Operazione(opSave, m_host.sessionDataSetName());
+        const QScopedValueRollback saving(m_saving, true);
+        r = operate(opSave);
     }
-    m_host.HandleOperationResult(r);
+    emit operationDone(opSave, r);
 }
 
 void TSessionPanel::SBCancel_SessioneClick() {
-    if (!m_host.SavePendingDetails())
+    if (!savePending())
         return;
     SetSessionBrowsing(true);
-    const int r = m_module->Operazione(opCancel, m_host.sessionDataSetName());
-    m_host.HandleOperationResult(r);
+    emit operationDone(opCancel, operate(opCancel));
 }
 
 void TSessionPanel::SBDel_SessioneClick() {
-    if (!m_host.SavePendingDetails())
+    if (!savePending())
         return;
-    const int r = m_module->Operazione(opDelete, m_host.sessionDataSetName());
-    m_host.HandleOperationResult(r);
+    // Deleting a session takes its catches, groundbait days and reportage entries with it:
+    // when it has any, an explicit question counting them comes before the usual one.
+    const Query& sessions = m_module->ADOQ_Sessioni;
+    if (sessions.isOpen() && !sessions.isEditing() && sessions.recordCount() > 0) {
+        const SessionDetails details{m_module->ADOQ_SESSPrede.recordCount(),
+                                     m_module->ADOQ_SESSPastura.recordCount(),
+                                     DM_Reportage ? DM_Reportage->ReportageCount() : 0};
+        if (details.any() && !askConfirmation(details.deletionQuestion()))
+            return;
+    }
+    emit operationDone(opDelete, operate(opDelete));
 }
 
 void TSessionPanel::DBN_SessioniClick() {
-    m_host.RefreshMainWindow();
+    emit moved();
 }
 
 void TSessionPanel::SBReportage_sessioneClick() {
@@ -294,7 +303,9 @@ void TSessionPanel::SBReportage_sessioneClick() {
 }
 
 void TSessionPanel::SetSessionBrowsing(bool on) {
-    m_host.setDetailRegionsVisible(on);
+    setDetailGroupsVisible(on);
+    if (m_detailToolBar)
+        m_detailToolBar->setVisible(on);
     TB_Sessione->setNavigation(on);
     updateReportageButton();
 }

@@ -1,37 +1,38 @@
 #pragma once
 
+#include "sessions/ModulePanel.h"
 #include "widgets/DataSource.h"
 #include "widgets/FormBuilder.h"
-#include "widgets/RecordPanel.h"
 
-#include <QObject>
+#include <vector>
 
 class DBEdit;
 class DBLookupComboBox;
 class DBMemo;
 class DBNavigator;
-class MainWindowHost;
 class QGroupBox;
 class RecordToolBar;
-class TDM_Sessioni;
 class ToolButton;
 
 // The session panel of the main window: the fields of the current session in GroupBox1,
 // the lake and session-type list buttons, the reportage button, and the session tool bar
 // with its navigator and New / Cancel / Save / Delete. Its handlers drive the sessions
-// module; the window's full refresh is the host's.
-class TSessionPanel : public QObject, public RecordPanel, private PendingEditor {
+// module and report what they did; the window's full refresh is the window's. While a
+// session is being entered the detail regions (the groups of its rows) are hidden.
+class TSessionPanel : public ModulePanel, private PendingEditor {
     Q_OBJECT
 public:
     static const QString kSeasonWarning;
     static const QString kEndBeforeStart;
 
-    TSessionPanel(QGroupBox* groupBox1, RecordToolBar* toolBar, QGroupBox* anglersGroup,
-                  MainWindowHost& host);
+    TSessionPanel(QGroupBox* groupBox1, RecordToolBar* toolBar, QGroupBox* anglersGroup);
     ~TSessionPanel() override;
 
     // Binds the controls to the sessions module's data sources.
     void bind(TDM_Sessioni& module);
+    // The groups of the session's rows, shown and hidden with the session's look, and the
+    // tool bar shown and hidden with them while browsing.
+    void setDetailRegions(std::vector<QWidget*> groups, QWidget* toolBar);
 
     // The refresh's first steps: the counter in the caption and, with no session, the
     // empty look.
@@ -87,10 +88,12 @@ private:
     void setReportageWanted(bool on);
 
     QGroupBox* m_group;
+    void setDetailGroupsVisible(bool visible);
+
     QGroupBox* m_anglers;
-    MainWindowHost& m_host;
     FormBuilder m_form;
-    TDM_Sessioni* m_module = nullptr;
+    std::vector<QWidget*> m_detailGroups;
+    QWidget* m_detailToolBar = nullptr;
     bool m_saving = false;          // the save button's own post: the season is already done
     bool m_reportageWanted = false; // what the look asks for the reportage button
 };

@@ -7,9 +7,9 @@
 #include "widgets/DBEdit.h"
 #include "widgets/DBGrid.h"
 #include "widgets/ErrorGuard.h"
-#include "widgets/FileDialogSeam.h"
 #include "widgets/GridColumns.h"
 #include "widgets/PictureBox.h"
+#include "widgets/PictureFiles.h"
 #include "widgets/PictureLoader.h"
 #include "widgets/PreviewCache.h"
 #include "widgets/RecordToolBar.h"
@@ -25,8 +25,6 @@ TFrmReportage* FrmReportage = nullptr;
 
 const QString TFrmReportage::kSavePending =
     QStringLiteral("Salvare le modifiche all'elemento del reportage?");
-const QString TFrmReportage::kPictureFilter =
-    QStringLiteral("Immagini (*.bmp *.jpg *.jpeg);;Bitmaps (*.bmp)");
 
 namespace {
 
@@ -127,11 +125,8 @@ void TFrmReportage::PrepareReportage() {
     DM_Reportage->RefreshReportage();
     if (Ds_percorso->text().isEmpty())
         Image1->setVisible(false);
-    // Only the column spelled exactly so is shown, whatever else the query returns.
-    std::vector<GridColumn> comment;
-    if (DBGrid1->columnOfField(QStringLiteral("Ds_commento")) >= 0)
-        comment.push_back({-1, "Ds_commento", {}, DBGrid1->viewport()->width()});
-    ApplyGridColumns(*DBGrid1, comment, /*hideOthers=*/true);
+    // Only the comment is shown, whatever else the query returns.
+    ShowOnlyColumn(*DBGrid1, QStringLiteral("Ds_commento"), DBGrid1->viewport()->width());
 }
 
 void TFrmReportage::SBNew_SessioneClick() {
@@ -154,7 +149,7 @@ void TFrmReportage::SBDel_SessioneClick() {
 }
 
 void TFrmReportage::SpeedButton1Click() {
-    const QString chosen = AskOpenPictureName(this, QStringLiteral("Apri"), kPictureFilter);
+    const QString chosen = AskOpenPicture(this);
     if (!chosen.isEmpty())
         OpenPictureDialog1CanClose(chosen);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/PictureFiles.h"
+
 #include <QDialog>
 
 class DBEdit;
@@ -18,7 +20,7 @@ class TFrmReportage : public QDialog {
     Q_OBJECT
 public:
     static const QString kSavePending;
-    static const QString kPictureFilter;
+    static inline const QString& kPictureFilter = kPictureFileFilter;
 
     explicit TFrmReportage(QWidget* parent = nullptr);
 

@@ -28,6 +28,8 @@ public:
     bool isModified() const { return m_link.isModified(); }
     // Writes typed text not yet written into the field now (ConversionError if it cannot be).
     void flushPending() { m_link.flush(); }
+    // Refuses a number below zero as it refuses a text the field cannot take.
+    void setNonNegative(bool on) { m_link.setNonNegative(on); }
 
 signals:
     // Every key pressed in the box, before the box handles it.

@@ -27,3 +27,11 @@ void ApplyGridColumns(DBGrid& grid, const std::vector<GridColumn>& columns, bool
         grid.setColumnVisible(found[n], c.visible);
     }
 }
+
+void ShowOnlyColumn(DBGrid& grid, const QString& field, int width) {
+    const QByteArray name = field.toLatin1();
+    std::vector<GridColumn> shown;
+    if (grid.columnOfField(field) >= 0)
+        shown.push_back({-1, name.constData(), {}, width});
+    ApplyGridColumns(grid, shown, /*hideOthers=*/true);
+}

@@ -19,3 +19,7 @@ struct GridColumn {
 // does not name is hidden. A column the grid does not have is an EngineError naming it.
 void ApplyGridColumns(DBGrid& grid, const std::vector<GridColumn>& columns,
                       bool hideOthers = false);
+
+// Shows only the column of the field spelled exactly `field` (letter case included), at this
+// width; none at all when the grid has no such column.
+void ShowOnlyColumn(DBGrid& grid, const QString& field, int width);

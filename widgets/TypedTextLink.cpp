@@ -1,10 +1,14 @@
 #include "widgets/TypedTextLink.h"
 
+#include "engine/EngineError.h"
 #include "engine/Query.h"
+#include "engine/TextConversion.h"
 #include "widgets/ErrorGuard.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+
+const QString TypedTextLink::kNegativeNumber = QStringLiteral("Il valore non può essere negativo.");
 
 bool TypedTextLink::typesText(const QKeyEvent& event) {
     const QString typed = event.text();
@@ -77,7 +81,11 @@ void TypedTextLink::writePending() {
     const int field = fieldIndex();
     if (!q || field < 0 || !q->isEditing())
         return;
-    q->setText(field, m_shown()); // a ConversionError keeps the text and stops the post
+    // A ConversionError keeps the text and stops the post.
+    const QVariant value = TextConversion::valueFromText(m_shown(), q->fieldInfo(field).type);
+    if (m_nonNegative && value.isValid() && !value.isNull() && value.toDouble() < 0)
+        throw ConversionError(kNegativeNumber);
+    q->setValue(field, value);
     m_modified = false;
     reload();
 }

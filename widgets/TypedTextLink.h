@@ -30,6 +30,10 @@ public:
     void markTyped();
     // Writes the pending text into the field (ConversionError when it cannot be).
     void flush() { writePending(); }
+    // A number below zero is refused as a text the field cannot take (weights, depths and
+    // quantities): the text stays, pending.
+    void setNonNegative(bool on) { m_nonNegative = on; }
+    static const QString kNegativeNumber;
 
 private:
     void writePending() override;
@@ -39,4 +43,5 @@ private:
     std::function<void(const QString&)> m_show;
     bool m_modified = false;
     bool m_showing = false;
+    bool m_nonNegative = false;
 };

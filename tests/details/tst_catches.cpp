@@ -1,6 +1,7 @@
 // The catches of a session in the real main window, offscreen: a catch with every field
 // stored and read back, the grid's columns, the looks, the angler list following the session,
 // what was typed surviving a failed save, and the photo: preview, missing file, zoom, removal.
+#include "app/MainWindowHost.h"
 #include "app/U_FRM_FrmPrincipale.h"
 #include "data/MessageSeam.h"
 #include "data/U_DBUtils.h"
@@ -17,13 +18,14 @@
 #include "widgets/DBGrid.h"
 #include "widgets/DBLookupListBox.h"
 #include "widgets/DBNavigator.h"
-#include "widgets/MainWindowHost.h"
 #include "widgets/PictureBox.h"
 #include "widgets/PictureLoader.h"
 #include "widgets/RecordToolBar.h"
 #include "widgets/ToolButton.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QGroupBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -37,8 +39,14 @@ private slots:
     void looks();
     void anglerListFollowsTheSession();
     void conversionErrorKeepsWhatWasTyped();
+    void negativeMeasuresAreRefused_data();
+    void negativeMeasuresAreRefused();
+    void busyDeleteKeepsWhatWasTyped();
+    void focusStaysWhereTheUserWorked_data();
+    void focusStaysWhereTheUserWorked();
     void previewOfABitmapAndAJpeg();
-    void missingPhotoWarnsOnceAndKeepsThePicture();
+    void missingPhotoWarnsOnceAndGreysThePreview();
+    void missingPhotoOfASavedCatchWaitsForTheMove();
     void choosingAPhotoEditsTheCatch();
     void eachStepReadsAPhotoOnce();
     void zoom();
@@ -214,6 +222,75 @@ void TestCatches::conversionErrorKeepsWhatWasTyped() {
     QCOMPARE(f.stored(QStringLiteral("SELECT count(*) FROM TPreda")).toInt(), 2);
 }
 
+void TestCatches::negativeMeasuresAreRefused_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("weight") << QStringLiteral("DBEdit3") << QStringLiteral("-5");
+    QTest::newRow("a tenth below zero") << QStringLiteral("DBEdit3") << QStringLiteral("-0,1");
+    QTest::newRow("depth") << QStringLiteral("DBEdit4") << QStringLiteral("-2");
+}
+
+// Refused at Save with the conversion warning, and on leaving the box with its own message;
+// the catch stays pending with what was typed. Zero is a value like any other.
+void TestCatches::negativeMeasuresAreRefused() {
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    start({QString()});
+    auto* edit = FrmUscita->GroupBox3->findChild<DBEdit*>(box);
+    QVERIFY(edit);
+    click(panel()->SBNew_Prede);
+    type(edit, typed);
+    click(panel()->SBSave_Prede);
+    QCOMPARE(f.messages().texts(), QStringList{MainWindowHost::kFormatWarning});
+    QCOMPARE(catches().state(), DataSetState::Insert);
+    QCOMPARE(edit->text(), typed);
+    QCOMPARE(f.stored(QStringLiteral("SELECT count(*) FROM TPreda")).toInt(), 1);
+    f.messages().clear();
+    edit->setFocus();
+    panel()->DBEdit2->setFocus(Qt::TabFocusReason);
+    QCOMPARE(f.messages().texts(), QStringList{TypedTextLink::kNegativeNumber});
+    QCOMPARE(edit->text(), typed);
+    f.messages().clear();
+    type(edit, QStringLiteral("0"));
+    click(panel()->SBSave_Prede);
+    QVERIFY(f.messages().shown().isEmpty());
+    QCOMPARE(f.stored(QStringLiteral("SELECT count(*) FROM TPreda")).toInt(), 2);
+}
+
+void TestCatches::busyDeleteKeepsWhatWasTyped() {
+    start({QString()});
+    type(panel()->DBEdit3, QStringLiteral("7"));
+    click(panel()->SBDel_Prede);
+    QCOMPARE(f.messages().texts(), QStringList{kBusyWarning});
+    QCOMPARE(catches().state(), DataSetState::Edit);
+    QCOMPARE(panel()->DBEdit3->text(), QStringLiteral("7"));
+    QVERIFY(panel()->DBEdit3->isEnabled());
+    f.messages().clear();
+    click(panel()->SBSave_Prede);
+    QCOMPARE(f.stored(QStringLiteral("SELECT Peso FROM TPreda")).toDouble(), 7.0);
+}
+
+void TestCatches::focusStaysWhereTheUserWorked_data() {
+    QTest::addColumn<int>("operation");
+    QTest::newRow("save") << opSave;
+    QTest::newRow("cancel") << opCancel;
+}
+
+// The fields are off while the operation runs; afterwards the focus is back in the weight
+// box, and an arrow key there changes no other record (the session's duration above all).
+void TestCatches::focusStaysWhereTheUserWorked() {
+    QFETCH(int, operation);
+    start({QString()});
+    type(panel()->DBEdit3, QStringLiteral("15"));
+    click(panel()->TB_Prede->button(operation));
+    QCOMPARE(QApplication::focusWidget(), panel()->DBEdit3);
+    const QString duration = FrmUscita->SessionPanel->DS_tipouscita->currentText();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(DM_Sessioni->ADOQ_Sessioni.state(), DataSetState::Browse);
+    QCOMPARE(FrmUscita->SessionPanel->DS_tipouscita->currentText(), duration);
+    QVERIFY(f.messages().shown().isEmpty());
+}
+
 void TestCatches::previewOfABitmapAndAJpeg() {
     const QString bmp = picture(QStringLiteral("carpa.bmp"), TestPictures::bitmap({80, 60}));
     const QString jpg = picture(QStringLiteral("IMG_0001.JPG"), TestPictures::jpeg({400, 300}));
@@ -231,17 +308,46 @@ void TestCatches::previewOfABitmapAndAJpeg() {
     QVERIFY(f.messages().shown().isEmpty());
 }
 
-void TestCatches::missingPhotoWarnsOnceAndKeepsThePicture() {
+// The warning once, and a grey preview instead of the previous catch's picture, with the
+// missing path in its hint; the next catch's photo shows as usual.
+void TestCatches::missingPhotoWarnsOnceAndGreysThePreview() {
     const QString bmp = picture(QStringLiteral("carpa.bmp"), TestPictures::bitmap({80, 60}));
-    start({bmp, m_pictures.filePath(QStringLiteral("sparita.bmp"))});
+    const QString missing = m_pictures.filePath(QStringLiteral("sparita.bmp"));
+    start({bmp, missing, bmp});
     const QImage shown = panel()->Image1->picture();
     catches().next();
-    QCOMPARE(f.messages().texts(), QStringList{TCatchPanel::kPhotoNotFound});
+    QTRY_COMPARE(f.messages().texts(), QStringList{TCatchPanel::kPhotoNotFound});
     QCOMPARE(f.messages().shown().front().caption, QStringLiteral("Warning"));
     QVERIFY(panel()->Image1->isVisible());
+    const QImage grey = panel()->Image1->picture();
+    QVERIFY(grey != shown);
+    QCOMPARE(grey.pixelColor(2, 2), QColor(0x80, 0x80, 0x80));
+    QCOMPARE(panel()->Image1->toolTip(),
+             TCatchPanel::kMissingNote + QStringLiteral(": ") + missing);
+    QCOMPARE(catches().value(QStringLiteral("Foto")).toString(), missing);
+    catches().next();
     QCOMPARE(panel()->Image1->picture(), shown);
-    QCOMPARE(catches().value(QStringLiteral("Foto")).toString(),
-             m_pictures.filePath(QStringLiteral("sparita.bmp")));
+    QCOMPARE(panel()->Image1->toolTip(), TCatchPanel::kPreviewHint);
+}
+
+// A pending catch whose photo is gone, saved by a move to another session: the move is over
+// before the warning is shown.
+void TestCatches::missingPhotoOfASavedCatchWaitsForTheMove() {
+    start();
+    click(panel()->SBNew_Prede);
+    type(panel()->DBEdit3, QStringLiteral("4"));
+    catches().setValue(QStringLiteral("Foto"), m_pictures.filePath(QStringLiteral("via.bmp")));
+    int sessionWhenWarned = 0;
+    f.messages().onShow = [&](const MessageRequest&) {
+        sessionWhenWarned = DM_Sessioni->CurrentSessionId();
+    };
+    FrmUscita->DBN_Sessioni->press(DBNavigator::Next);
+    QCOMPARE(DM_Sessioni->CurrentSessionId(), 2);
+    QTRY_VERIFY(!f.messages().shown().isEmpty());
+    QCOMPARE(f.messages().texts().first(), TCatchPanel::kPhotoNotFound);
+    QCOMPARE(f.messages().texts().size(), f.messages().texts().count(TCatchPanel::kPhotoNotFound));
+    QCOMPARE(sessionWhenWarned, 2);
+    QCOMPARE(f.stored(QStringLiteral("SELECT count(*) FROM TPreda")).toInt(), 1);
 }
 
 void TestCatches::choosingAPhotoEditsTheCatch() {

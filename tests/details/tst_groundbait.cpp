@@ -1,6 +1,7 @@
 // The groundbait days of a session in the real main window, offscreen: day numbering, the
 // grid's columns, the looks after each button, and what was typed surviving a failed save,
 // a refused delete and a value the database refuses.
+#include "app/MainWindowHost.h"
 #include "app/U_FRM_FrmPrincipale.h"
 #include "data/MessageSeam.h"
 #include "data/U_DBUtils.h"
@@ -13,7 +14,6 @@
 #include "widgets/DBEdit.h"
 #include "widgets/DBGrid.h"
 #include "widgets/DBNavigator.h"
-#include "widgets/MainWindowHost.h"
 #include "widgets/RecordToolBar.h"
 #include "widgets/ToolButton.h"
 
@@ -189,6 +189,13 @@ void TestGroundbait::conversionErrorKeepsWhatWasTyped() {
     QCOMPARE(days().state(), DataSetState::Insert);
     QCOMPARE(panel()->DBEditQpastura2->text(), QStringLiteral("-"));
     QVERIFY(panel()->DBEditQpastura2->isEnabled());
+    // A quantity below zero is refused the same way.
+    f.messages().clear();
+    type(panel()->DBEditQpastura2, QStringLiteral("-1,5"));
+    click(panel()->SBSave_Pastura);
+    QCOMPARE(f.messages().texts(), QStringList{MainWindowHost::kFormatWarning});
+    QCOMPARE(days().state(), DataSetState::Insert);
+    QCOMPARE(panel()->DBEditQpastura2->text(), QStringLiteral("-1,5"));
     // Corrected, it is saved.
     f.messages().clear();
     type(panel()->DBEditQpastura2, QStringLiteral("1,2"));

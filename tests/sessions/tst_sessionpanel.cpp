@@ -10,6 +10,7 @@
 #include "engine/Query.h"
 #include "lists/UDM_Elenco.h"
 #include "lists/U_FRM_FrmCambiaElenco.h"
+#include "sessions/SessionDetails.h"
 #include "sessions/SessionPanel.h"
 #include "sessions/UDM_Sessioni.h"
 #include "tests/support/WindowFixture.h"
@@ -24,6 +25,8 @@
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QTest>
+
+Q_DECLARE_METATYPE(SessionDetails)
 
 namespace {
 
@@ -47,6 +50,9 @@ private slots:
     void saveWithABadDateKeepsEverything();
     void seasonWarningAndSaveInTheEmptyLook();
     void deleteAsksThenRemoves();
+    void deletingASessionWithDetailsCountsThem();
+    void detailsQuestionWording_data();
+    void detailsQuestionWording();
     void navigationStoresPendingEdits();
     void busyNew();
     void listButtonsReopenTheirList();
@@ -240,6 +246,66 @@ void TestSessionPanel::deleteAsksThenRemoves() {
     QCOMPARE(f.messages().shown().back().caption, QStringLiteral("Confirm"));
     QCOMPARE(caption(), QStringLiteral("SESSIONI (1 di 2)") + kTrailing);
     QCOMPARE(panel()->Note->toPlainText(), QStringLiteral("uscita 2"));
+}
+
+// The first session has 2 catches, a groundbait day and a reportage entry: an explicit
+// question counting them comes first, and No to it keeps everything without the usual one.
+void TestSessionPanel::deletingASessionWithDetailsCountsThem() {
+    f.start([](WindowFixture& w) {
+        w.exec(QStringLiteral("INSERT INTO TUscita (DataDa) VALUES ('2005-06-10'), "
+                              "('2005-07-10')"));
+        w.exec(QStringLiteral("INSERT INTO TPreda (Nm_uscita, Data) VALUES (1, '2005-06-10'), "
+                              "(1, '2005-06-11')"));
+        w.exec(QStringLiteral("INSERT INTO TPastura (Nm_uscita, giorno) VALUES (1, 1)"));
+        w.exec(QStringLiteral("INSERT INTO TReportage (Nm_uscita, Ds_commento) VALUES (1, 'x')"));
+    });
+    QVERIFY(f.showMainWindow());
+    const QString question = QStringLiteral(
+        "La sessione ha 2 prede, 1 giorno di pasturazione e 1 elemento di reportage: "
+        "eliminandola si eliminano anche questi dati.\r\nContinuare?");
+    f.messages().answerNext(MessageAnswer::No);
+    click(panel()->SBDel_Sessione);
+    QCOMPARE(f.messages().texts(), QStringList{question});
+    QCOMPARE(stored(QStringLiteral("SELECT (SELECT count(*) FROM TUscita) || ' ' || "
+                                   "(SELECT count(*) FROM TPreda)"))
+                 .toString(),
+             QStringLiteral("2 2"));
+    f.messages().clear();
+    f.messages().answerNext(MessageAnswer::Yes);
+    f.messages().answerNext(MessageAnswer::Yes);
+    click(panel()->SBDel_Sessione);
+    QCOMPARE(f.messages().texts(), (QStringList{question, kDeleteConfirmation}));
+    QCOMPARE(stored(QStringLiteral("SELECT count(*) FROM TUscita")).toInt(), 1);
+    // A session with nothing of its own: only the usual question.
+    f.messages().clear();
+    f.messages().answerNext(MessageAnswer::No);
+    click(panel()->SBDel_Sessione);
+    QCOMPARE(f.messages().texts(), QStringList{kDeleteConfirmation});
+}
+
+void TestSessionPanel::detailsQuestionWording_data() {
+    QTest::addColumn<SessionDetails>("details");
+    QTest::addColumn<QString>("counted");
+    QTest::newRow("none") << SessionDetails{} << QString();
+    QTest::newRow("one catch") << SessionDetails{1, 0, 0} << QStringLiteral("1 preda");
+    QTest::newRow("days and entries")
+        << SessionDetails{0, 3, 2}
+        << QStringLiteral("3 giorni di pasturazione e 2 elementi di reportage");
+    QTest::newRow("all") << SessionDetails{6, 1, 2}
+                         << QStringLiteral("6 prede, 1 giorno di pasturazione e 2 elementi di "
+                                           "reportage");
+}
+
+void TestSessionPanel::detailsQuestionWording() {
+    QFETCH(SessionDetails, details);
+    QFETCH(QString, counted);
+    const QString question = details.deletionQuestion();
+    QCOMPARE(details.any(), !counted.isEmpty());
+    if (counted.isEmpty())
+        QVERIFY(question.isEmpty());
+    else
+        QVERIFY2(question.startsWith(QStringLiteral("La sessione ha ") + counted + u':'),
+                 qPrintable(question));
 }
 
 void TestSessionPanel::navigationStoresPendingEdits() {
