@@ -385,6 +385,9 @@ const QString TFrmUscita::kReplaceCsv = QStringLiteral(
     "Nella cartella scelta ci sono già i file dell'esportazione (uscite.csv, prede.csv, "
     "pasturazioni.csv): sostituirli?");
 
+const QString TFrmUscita::kCsvCancelled =
+    QStringLiteral("Esportazione annullata: i file nella cartella scelta sono rimasti com'erano.");
+
 void TFrmUscita::EsportaCsv1Click() {
     const QString folder = AskFolder(this, QStringLiteral("Cartella dell'esportazione"));
     if (folder.isEmpty())
@@ -401,10 +404,12 @@ void TFrmUscita::EsportaCsv1Click() {
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     TDM_Esporta exporter(&DM_Conn->ADOConnection1);
-    exporter.ExportTo(folder, [&progress](int done, int total) {
+    const TDM_Esporta::Result result = exporter.ExportTo(folder, [&progress](int done, int total) {
         progress.setValue(total > 0 ? done * 100 / total : 100);
         return !progress.wasCanceled();
     });
+    progress.reset();
+    showInformation(result.complete ? TDM_Esporta::summary(folder, result) : kCsvCancelled);
 }
 
 void TFrmUscita::TrovaFoto1Click() {

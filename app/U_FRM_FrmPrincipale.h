@@ -49,6 +49,7 @@ public:
     bool ConfirmExit();
 
     static const QString kReplaceCsv;
+    static const QString kCsvCancelled;
     void Statistiche1Click();
     // A window of the menu, shown modally; the focus comes back where it was.
     void ShowFromMenu(QDialog& window);

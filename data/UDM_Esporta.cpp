@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QSaveFile>
+#include <memory>
+#include <vector>
 
 const QStringList TDM_Esporta::kFiles = {QStringLiteral("uscite.csv"), QStringLiteral("prede.csv"),
                                          QStringLiteral("pasturazioni.csv")};
@@ -42,7 +44,20 @@ QString TDM_Esporta::plainText(const QString& text) {
     }
 }
 
-void TDM_Esporta::ExportTo(const QString& folder, const Progress& progress) {
+namespace {
+
+QString written(const QString& path, const QSaveFile& file) {
+    return QStringLiteral("Impossibile scrivere il file '%1': %2")
+        .arg(QDir::toNativeSeparators(path), file.errorString());
+}
+
+QString counted(qint64 n, const char* one, const char* many) {
+    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n == 1 ? one : many));
+}
+
+} // namespace
+
+TDM_Esporta::Result TDM_Esporta::ExportTo(const QString& folder, const Progress& progress) {
     QStringList texts;
     for (const QString& key : kQueries) {
         const QString sql = ReadQueryText(componentName(), key);
@@ -58,14 +73,17 @@ void TDM_Esporta::ExportTo(const QString& folder, const Progress& progress) {
         for (const QString& sql : texts)
             total += RowStream::countRows(*conn, sql);
     qint64 done = 0;
+    Result result;
     const QDir dir(folder);
+    // The old files stay until all three new ones are complete: the three always belong to
+    // one export, and a stopped one changes nothing.
+    std::vector<std::unique_ptr<QSaveFile>> files;
     for (int i = 0; i < 3; ++i) {
         RowStream rows(*conn, texts[i]);
         const QString path = dir.filePath(kFiles[i]);
-        QSaveFile file(path); // the old file stays until the new one is complete
+        QSaveFile& file = *files.emplace_back(std::make_unique<QSaveFile>(path));
         if (!file.open(QIODevice::WriteOnly))
-            throw EngineError(QStringLiteral("Impossibile scrivere il file '%1': %2")
-                                  .arg(QDir::toNativeSeparators(path), file.errorString()));
+            throw EngineError(written(path, file));
         QByteArray out("\xEF\xBB\xBF");
         QString line;
         for (int c = 0; c < rows.columnCount(); ++c) {
@@ -83,20 +101,33 @@ void TDM_Esporta::ExportTo(const QString& folder, const Progress& progress) {
             }
             out += line.toUtf8();
             out += "\r\n";
+            ++result.rows[size_t(i)];
             if (out.size() > (1 << 18)) {
                 file.write(out);
                 out.clear();
             }
             if (progress && ++done % 1000 == 0 && !progress(int(done), int(total))) {
-                file.cancelWriting();
-                return;
+                for (const auto& f : files)
+                    f->cancelWriting();
+                return {};
             }
         }
         file.write(out);
-        if (!file.commit())
-            throw EngineError(QStringLiteral("Impossibile scrivere il file '%1': %2")
-                                  .arg(QDir::toNativeSeparators(path), file.errorString()));
     }
+    for (int i = 0; i < 3; ++i)
+        if (!files[size_t(i)]->commit())
+            throw EngineError(written(dir.filePath(kFiles[i]), *files[size_t(i)]));
     if (progress)
         progress(int(total), int(total));
+    result.complete = true;
+    return result;
+}
+
+QString TDM_Esporta::summary(const QString& folder, const Result& result) {
+    return QStringLiteral("Esportazione completata nella cartella %1\r\n\r\n"
+                          "%2: %3\r\n%4: %5\r\n%6: %7")
+        .arg(QDir::toNativeSeparators(folder), kFiles[0],
+             counted(result.rows[0], "sessione", "sessioni"), kFiles[1],
+             counted(result.rows[1], "preda", "prede"), kFiles[2],
+             counted(result.rows[2], "giorno di pasturazione", "giorni di pasturazione"));
 }

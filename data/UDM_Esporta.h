@@ -3,6 +3,7 @@
 #include "engine/Component.h"
 
 #include <QString>
+#include <array>
 #include <functional>
 
 class Connection;
@@ -23,9 +24,18 @@ public:
 
     // Called with the rows written so far and the rows in all; false stops the export.
     using Progress = std::function<bool(int done, int total)>;
-    // Writes the three files into the folder, each replaced whole or not at all. Throws
-    // EngineError naming what failed.
-    void ExportTo(const QString& folder, const Progress& progress = {});
+    // What an export did: the rows (column heads not counted) written into each file, in the
+    // order of kFiles; nothing when it was stopped.
+    struct Result {
+        bool complete = false;
+        std::array<qint64, 3> rows{};
+    };
+    // Writes the three files into the folder. They replace the files there only once all
+    // three are complete: a stopped export leaves the folder as it was. Throws EngineError
+    // naming what failed.
+    Result ExportTo(const QString& folder, const Progress& progress = {});
+    // What the user is told after a complete export: the rows of each file and the folder.
+    static QString summary(const QString& folder, const Result& result);
 
     // One field as CSV: quoted when it holds a separator, a quote or a line break.
     static QString csvField(const QString& text);

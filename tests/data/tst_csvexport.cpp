@@ -1,11 +1,13 @@
 // The spreadsheet export through the real menu: three CSV files read back field by field
-// (quoting, accents, decimal comma, dates, column heads), and existing files replaced only
-// after the user says so.
+// (quoting, accents, decimal comma, dates, column heads), what the user is told at the end,
+// existing files replaced only after the user says so, and a stopped export changing nothing.
 #include "app/U_FRM_FrmPrincipale.h"
+#include "data/UDM_Connessione.h"
 #include "data/UDM_Esporta.h"
 #include "tests/support/WindowFixture.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -58,6 +60,7 @@ private slots:
     void threeFilesReadBack();
     void existingFilesReplacedOnlyWhenSaid();
     void formulasWrittenAsPlainText();
+    void stoppedExportChangesNothing();
 
 private:
     WindowFixture f;
@@ -71,6 +74,16 @@ private:
     void exportNow() {
         f.files().answers << out().path();
         FrmUscita->EsportaCsv1->trigger();
+    }
+    // The box at the end of a complete export.
+    QString summary(int sessions, int catches, int days) {
+        return QStringLiteral("Esportazione completata nella cartella %1\r\n\r\n"
+                              "uscite.csv: %2\r\nprede.csv: %3\r\npasturazioni.csv: %4")
+            .arg(QDir::toNativeSeparators(out().path()),
+                 QStringLiteral("%1 %2").arg(sessions).arg(sessions == 1 ? "sessione" : "sessioni"),
+                 QStringLiteral("%1 %2").arg(catches).arg(catches == 1 ? "preda" : "prede"),
+                 QStringLiteral("%1 %2").arg(days).arg(days == 1 ? "giorno di pasturazione"
+                                                                 : "giorni di pasturazione"));
     }
 };
 
@@ -95,7 +108,9 @@ void TestCsvExport::init() {
 
 void TestCsvExport::threeFilesReadBack() {
     exportNow();
-    QVERIFY(f.messages().shown().isEmpty());
+    // Said at the end: how many rows went into each file, and where.
+    QCOMPARE(f.messages().texts(), QStringList{summary(1, 1, 1)});
+    QCOMPARE(f.messages().shown().front().kind, MessageKind::Information);
     for (const QString& name : TDM_Esporta::kFiles)
         QVERIFY2(read(name).startsWith("\xEF\xBB\xBF"), qPrintable(name)); // UTF-8 with a BOM
     const QList<QStringList> sessions =
@@ -140,7 +155,7 @@ void TestCsvExport::existingFilesReplacedOnlyWhenSaid() {
     f.messages().clear();
     f.messages().answerNext(MessageAnswer::Yes);
     exportNow();
-    QCOMPARE(f.messages().texts(), QStringList{TFrmUscita::kReplaceCsv});
+    QCOMPARE(f.messages().texts(), QStringList({TFrmUscita::kReplaceCsv, summary(1, 1, 1)}));
     QVERIFY(read(QStringLiteral("prede.csv")).contains("12,75"));
 }
 
@@ -162,7 +177,7 @@ void TestCsvExport::formulasWrittenAsPlainText() {
         f.exec(QStringLiteral("INSERT INTO TUscita (DataDa, Note) VALUES ('2025-01-01', '%1')")
                    .arg(QString::fromUtf8(c.note)));
     exportNow();
-    QVERIFY(f.messages().shown().isEmpty());
+    QCOMPARE(f.messages().texts(), QStringList{summary(1 + int(std::size(cases)), 1, 1)});
     const QList<QStringList> sessions =
         parse(QString::fromUtf8(read(QStringLiteral("uscite.csv")).mid(3)));
     QCOMPARE(sessions.size(), 2 + int(std::size(cases)));
@@ -176,6 +191,33 @@ void TestCsvExport::formulasWrittenAsPlainText() {
         parse(QString::fromUtf8(read(QStringLiteral("prede.csv")).mid(3)));
     QCOMPARE(catches[1][1], QStringLiteral("'=1+1"));
     QCOMPARE(catches[1][6], QStringLiteral("'@SUM(A1)"));
+}
+
+void TestCsvExport::stoppedExportChangesNothing() {
+    // Enough catches for the progress to be asked whether to go on, and an old set of files.
+    f.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                          "WHERE i < 2500) INSERT INTO TPreda (Nm_uscita, Data, Peso) "
+                          "SELECT 1, '2024-03-06', i FROM n"));
+    for (const QString& name : TDM_Esporta::kFiles) {
+        QFile old(out().filePath(name));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("vecchio");
+    }
+    // Stopped halfway through the catches, after the sessions' file was written whole.
+    TDM_Esporta exporter(&DM_Conn->ADOConnection1);
+    int asked = 0;
+    const TDM_Esporta::Result stopped =
+        exporter.ExportTo(out().path(), [&](int, int) { return ++asked < 2; });
+    QCOMPARE(asked, 2);
+    QVERIFY(!stopped.complete);
+    for (const QString& name : TDM_Esporta::kFiles)
+        QCOMPARE(read(name), QByteArray("vecchio"));
+    QCOMPARE(QDir(out().path()).entryList(QDir::Files).size(), 3); // no file left behind
+    // Not stopped, the same export writes them all, through the menu.
+    f.messages().answerNext(MessageAnswer::Yes);
+    exportNow();
+    QCOMPARE(f.messages().texts(), QStringList({TFrmUscita::kReplaceCsv, summary(1, 2501, 1)}));
+    QVERIFY(read(QStringLiteral("prede.csv")).contains("2500"));
 }
 
 QTEST_MAIN(TestCsvExport)
