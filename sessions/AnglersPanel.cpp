@@ -86,10 +86,10 @@ TAnglersPanel::TAnglersPanel(QGroupBox* groupBox4) : QObject(groupBox4), m_group
                           &PopupMenu2);
 
     ConnectGuarded(Aggiungi1, &QAction::triggered, this, &TAnglersPanel::AddSessionAngler);
-    ConnectGuarded(DBLookupListBox1, &DBLookupListBox::doubleClicked, this,
+    ConnectGuarded(DBLookupListBox1, &DBLookupListBox::chosen, this,
                    &TAnglersPanel::AddSessionAngler);
     ConnectGuarded(MenuItem1, &QAction::triggered, this, &TAnglersPanel::RemoveSessionAngler);
-    ConnectGuarded(DBLookupListBox2, &DBLookupListBox::doubleClicked, this,
+    ConnectGuarded(DBLookupListBox2, &DBLookupListBox::chosen, this,
                    &TAnglersPanel::RemoveSessionAngler);
 }
 

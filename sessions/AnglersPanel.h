@@ -12,7 +12,8 @@ class TDM_Sessioni;
 class ToolButton;
 
 // The anglers of the current session (group "Carpisti"): those still available on the
-// left, those taking part on the right; a popup menu or a double click moves one across.
+// left, those taking part on the right; a popup menu, a double click or Enter moves one
+// across, and both lists are in the tab order, so no mouse is needed.
 class TAnglersPanel : public QObject, public RecordPanel {
     Q_OBJECT
 public:

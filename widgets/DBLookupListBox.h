@@ -10,8 +10,10 @@ class DataSource;
 class QMenu;
 
 // A list box showing one field of every row of a dataset, bound to no field: the program
-// reads the selected key, set by highlighting a row (null until one is highlighted). A right
-// click selects the row under the mouse and opens the popup menu on it.
+// reads the selected key, set by highlighting a row with the mouse or the arrow keys (null
+// until one is highlighted). A right click selects the row under the mouse and opens the
+// popup menu on it; the Menu key and Shift+F10 open it on the highlighted row. A double click
+// and Enter choose the highlighted row.
 class DBLookupListBox : public QListWidget {
     Q_OBJECT
 public:
@@ -30,16 +32,20 @@ public:
     void clearKeyValue();
 
 signals:
-    void doubleClicked();
+    // A double click or Enter.
+    void chosen();
 
 protected:
     bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void rebuild();
+    // The popup below the highlighted row, or at the top of the list with none.
+    void popupByKeyboard();
 
     FieldLink m_list;
     QString m_keyField;

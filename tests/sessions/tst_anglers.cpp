@@ -1,5 +1,6 @@
 // The anglers of a session in the main window: moving them across by menu and double click,
-// the two error boxes, and the anglers list button.
+// and by keyboard alone (Tab, the arrow keys, Enter, the Menu key, Shift+F10), the two error
+// boxes, and the anglers list button.
 #include "app/Startup.h"
 #include "app/U_FRM_FrmPrincipale.h"
 #include "app/U_FRM_FrmStart.h"
@@ -12,6 +13,7 @@
 #include "tests/support/WindowFixture.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DBLookupListBox.h"
+#include "widgets/DBMemo.h"
 #include "widgets/ToolButton.h"
 
 #include <QApplication>
@@ -27,6 +29,9 @@ private slots:
     void init();
     void cleanup();
     void doubleClickAttachesAndDetaches();
+    void tabReachesBothLists();
+    void keyboardAttachesAndDetaches_data();
+    void keyboardAttachesAndDetaches();
     void menuWithoutSelection_data();
     void menuWithoutSelection();
     void removingTwiceRunsTheCommandAgain();
@@ -88,6 +93,70 @@ void TestAnglers::doubleClickAttachesAndDetaches() {
     QCOMPARE(names(panel()->DBLookupListBox2), QStringList({"Luca"}));
     QCOMPARE(panel()->Aggiungi1->text(), QStringLiteral("Aggiungi"));
     QCOMPARE(panel()->MenuItem1->text(), QStringLiteral("Togli"));
+}
+
+void TestAnglers::tabReachesBothLists() {
+    DBMemo* notes = FrmUscita->SessionPanel->Note;
+    notes->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(notes, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), panel()->DBLookupListBox1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), panel()->DBLookupListBox2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), panel()->DBLookupListBox1);
+}
+
+void TestAnglers::keyboardAttachesAndDetaches_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("byMenu"); // the key opens the popup, whose item is then chosen
+    QTest::newRow("Invio") << int(Qt::Key_Return) << Qt::KeyboardModifiers() << false;
+    QTest::newRow("Invio del tastierino")
+        << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << false;
+    QTest::newRow("tasto Menu") << int(Qt::Key_Menu) << Qt::KeyboardModifiers() << true;
+    QTest::newRow("Maiusc+F10") << int(Qt::Key_F10) << Qt::KeyboardModifiers(Qt::ShiftModifier)
+                                << true;
+}
+
+void TestAnglers::keyboardAttachesAndDetaches() {
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, byMenu);
+    const auto act = [&](DBLookupListBox* box) {
+        QTest::keyClick(box, Qt::Key(key), modifiers);
+        if (!byMenu)
+            return;
+        QMenu* menu = box->popupMenu();
+        QTRY_VERIFY(menu->isVisible());
+        // At the highlighted row.
+        const QRect row = box->visualItemRect(box->currentItem());
+        QCOMPARE(menu->pos(), box->viewport()->mapToGlobal(row.bottomLeft()));
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+        QTRY_VERIFY(!menu->isVisible());
+    };
+    DBLookupListBox* left = panel()->DBLookupListBox1;
+    left->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(left, Qt::Key_Down);
+    QTest::keyClick(left, Qt::Key_Down);
+    QCOMPARE(left->currentItem()->text(), QStringLiteral("Marco"));
+    QVERIFY(left->currentItem()->isSelected());
+    act(left);
+    QCOMPARE(names(left), QStringList({"Luca"}));
+    QCOMPARE(names(panel()->DBLookupListBox2), QStringList({"Marco"}));
+    QCOMPARE(links(), 1);
+    DBLookupListBox* right = panel()->DBLookupListBox2;
+    right->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(right, Qt::Key_Down);
+    act(right);
+    QVERIFY(names(right).isEmpty());
+    QCOMPARE(names(left), QStringList({"Luca", "Marco"}));
+    QCOMPARE(links(), 0);
+    QVERIFY(f.messages().shown().isEmpty());
+    // With nothing highlighted, the same box as with the mouse says what to do.
+    left->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(left, Qt::Key_Return);
+    QCOMPARE(f.messages().texts(), QStringList{TAnglersPanel::kAddWithoutSelection});
 }
 
 void TestAnglers::menuWithoutSelection_data() {
