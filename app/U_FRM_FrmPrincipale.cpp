@@ -190,6 +190,10 @@ void TFrmUscita::buildFrame(QWidget* client) {
     for (ModulePanel* panel :
          std::initializer_list<ModulePanel*>{SessionPanel, GroundbaitPanel, CatchPanel})
         connectPanel(panel);
+    // Each bar's keys act on the panel holding the focus; the anglers belong to the session.
+    TB_Sessione->setKeys(GroupBox1);
+    TB_Pastura->setKeys(GroupBox2);
+    TB_Prede->setKeys(GroupBox3);
 
     StatusBar1 = new QStatusBar(client);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));

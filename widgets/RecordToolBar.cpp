@@ -5,6 +5,9 @@
 #include "widgets/DBNavigator.h"
 #include "widgets/ToolButton.h"
 
+#include <QKeySequence>
+#include <QShortcut>
+
 namespace {
 
 ButtonPictures::Kind pictureOf(int operation) {
@@ -19,6 +22,19 @@ ButtonPictures::Kind pictureOf(int operation) {
         return ButtonPictures::Kind::Delete;
     }
 }
+
+struct RecordKey {
+    int operation;
+    QKeySequence key;
+    const char* name; // as an Italian keyboard labels it
+};
+
+const RecordKey kRecordKeys[] = {
+    {opNew, QKeySequence(Qt::CTRL | Qt::Key_N), "Ctrl+N"},
+    {opCancel, QKeySequence(Qt::Key_Escape), "Esc"},
+    {opSave, QKeySequence(Qt::CTRL | Qt::Key_S), "Ctrl+S"},
+    {opDelete, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete), "Ctrl+Maiusc+Canc"},
+};
 
 } // namespace
 
@@ -65,6 +81,21 @@ void RecordToolBar::setNavigation(bool on) {
     for (int op : {opNew, opDelete})
         if (ToolButton* b = button(op))
             b->setEnabled(on);
+}
+
+void RecordToolBar::setKeys(QWidget* scope) {
+    for (const RecordKey& k : kRecordKeys) {
+        ToolButton* b = button(k.operation);
+        if (!b)
+            continue;
+        b->setHint(b->toolTip() + QStringLiteral(" (%1)").arg(QLatin1String(k.name)));
+        auto* shortcut = new QShortcut(k.key, scope);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, b, [b] {
+            if (b->isVisible() && b->isEnabled())
+                b->click();
+        });
+    }
 }
 
 std::vector<RecordButtonSpec> RecordButtons(const QString& suffix, const int (&widths)[4],

@@ -55,6 +55,12 @@ public:
     ToolButton* button(int operation) const;
     // Navigator, New and Delete on or off together (Cancel and Save stay usable).
     void setNavigation(bool on);
+    // Keys for the record buttons, for use without the mouse (the buttons take no focus):
+    // Ctrl+N, Esc, Ctrl+S and Ctrl+Shift+Del, heard while the focus is within `scope`, the
+    // group of the panel the bar serves. Each clicks its button when a click could, and each
+    // button's hint names its key. Ctrl+Del is not one of them: the edit boxes delete the
+    // next word with it and the grids their own row.
+    void setKeys(QWidget* scope);
 
 signals:
     void operationRequested(int operation);
