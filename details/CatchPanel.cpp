@@ -22,6 +22,7 @@
 #include "widgets/RecordToolBar.h"
 #include "widgets/ToolButton.h"
 #include "widgets/UiFonts.h"
+#include "widgets/WholeEntries.h"
 
 #include <QGroupBox>
 #include <QPainter>
@@ -110,6 +111,8 @@ TCatchPanel::TCatchPanel(QGroupBox* groupBox3, RecordToolBar* toolBar)
     m_form.add(catchFields());
     DBEdit2 = m_form.control<DBEdit>("DBEdit2");
     DBLookupComboBox7 = m_form.control<DBLookupComboBox>("DBLookupComboBox7");
+    // "03:00 - 06:00" is wider than the hour box: the band is shown whole in a narrower face.
+    ShowEntriesWhole(DBLookupComboBox7);
     DBComboTipoPreda = m_form.control<DBComboBox>("DBComboTipoPreda");
     DBComboTipoPreda->addItems({QStringLiteral("Regina"), QStringLiteral("Specchi"),
                                 QStringLiteral("Cuoio"), QStringLiteral("Lineare"),
@@ -172,6 +175,8 @@ TCatchPanel::TCatchPanel(QGroupBox* groupBox3, RecordToolBar* toolBar)
                    &TCatchPanel::SB_Prede_ApriImgClick);
     ConnectGuarded(SB_Prede_ZoomImg, &QToolButton::clicked, this,
                    &TCatchPanel::SB_Prede_ZoomImgClick);
+    // A double click on the preview is the zoom button's click, and only while it is usable.
+    connect(Image1, &PictureBox::doubleClicked, SB_Prede_ZoomImg, &QToolButton::click);
     ConnectGuarded(SpeedButton10, &QToolButton::clicked, this, &TCatchPanel::SpeedButton10Click);
     ConnectGuarded(DBEditQPredeImg, &QLineEdit::textChanged, this,
                    &TCatchPanel::DBEditQPredeImgChange);

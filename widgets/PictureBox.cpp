@@ -1,5 +1,6 @@
 #include "widgets/PictureBox.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 PictureBox::PictureBox(QWidget* parent, PictureMode mode) : QWidget(parent), m_mode(mode) {}
@@ -25,4 +26,13 @@ void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(pictureRect(), m_picture);
+}
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mouseDoubleClickEvent(event);
+        return;
+    }
+    event->accept();
+    emit doubleClicked();
 }

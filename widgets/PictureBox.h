@@ -7,6 +7,7 @@
 
 // The picture control: draws one picture in its client area by one of the three modes and
 // redraws it fitted anew whenever the control is resized. The rest shows the background.
+// A double click with the left button is told, for a window to open the picture larger.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
@@ -20,8 +21,12 @@ public:
     // Where the picture is drawn now, in the control's coordinates.
     QRect pictureRect() const { return FitPicture(m_picture.size(), size(), m_mode); }
 
+signals:
+    void doubleClicked();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     QImage m_picture;

@@ -10,6 +10,21 @@ void installSubstitutions() {
     QFont::insertSubstitutions(QStringLiteral("Arial"), close);
 }
 
+QFont narrowSansPixels(int pixels) {
+    // Not every machine has the narrow face: the condensed DejaVu, then any condensed sans.
+    static const bool substituted = [] {
+        QFont::insertSubstitutions(
+            QStringLiteral("Liberation Sans Narrow"),
+            {QStringLiteral("Arial Narrow"), QStringLiteral("DejaVu Sans Condensed")});
+        return true;
+    }();
+    Q_UNUSED(substituted);
+    QFont f(QStringLiteral("Liberation Sans Narrow"));
+    f.setPixelSize(pixels);
+    f.setBold(false); // never the bold of a group's title
+    return f;
+}
+
 QFont sansSerifPixels(int pixels, bool bold) {
     QFont f(QStringLiteral("MS Sans Serif"));
     f.setPixelSize(pixels);

@@ -23,9 +23,11 @@
 #include "widgets/RecordToolBar.h"
 #include "widgets/ToolButton.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFile>
 #include <QGroupBox>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -50,6 +52,7 @@ private slots:
     void choosingAPhotoEditsTheCatch();
     void eachStepReadsAPhotoOnce();
     void zoom();
+    void hourBandIsReadable();
     void removingThePhotoStoresThePendingCatch();
     void movingToAnotherSessionSavesThePendingCatch();
     void aPendingCatchThatCannotBeSavedStopsTheMove();
@@ -414,6 +417,49 @@ void TestCatches::zoom() {
     click(panel()->SB_Prede_ZoomImg);
     QCOMPARE(f.modal().shown, QList<QDialog*>{FrmVisFoto});
     QCOMPARE(FrmVisFoto->Image1->picture().size(), QSize(400, 300));
+    // A double click on the preview opens the same viewer on the same photo.
+    FrmVisFoto->Image1->clear();
+    QTest::mouseDClick(panel()->Image1, Qt::LeftButton);
+    QCOMPARE(f.modal().shown, QList<QDialog*>({FrmVisFoto, FrmVisFoto}));
+    QCOMPARE(FrmVisFoto->Image1->picture().size(), QSize(400, 300));
+    // Not while the zoom button is off, nor with the right button.
+    QTest::mouseDClick(panel()->Image1, Qt::RightButton);
+    panel()->SetCatchEditable(false);
+    QTest::mouseDClick(panel()->Image1, Qt::LeftButton);
+    QCOMPARE(f.modal().shown.size(), 2);
+}
+
+// The closed "Ora:" box, in its place and size, shows every band whole in a narrower face of
+// its own; its list is wide enough for the longest band even in the panel's face.
+void TestCatches::hourBandIsReadable() {
+    start({QString()});
+    QComboBox* hour = panel()->DBLookupComboBox7;
+    QCOMPARE(hour->geometry(), QRect(401, 10, 71, 21));
+    QCOMPARE(hour->count(), 9); // the empty choice and the eight bands
+    int widest = 0;
+    for (int i = 1; i < hour->count(); ++i) {
+        hour->setCurrentIndex(i);
+        QStyleOptionComboBox option;
+        option.initFrom(hour);
+        option.currentText = hour->currentText();
+        option.subControls = QStyle::SC_All;
+        const QRect text =
+            hour->style()
+                ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, hour)
+                .adjusted(1, 0, -1, 0); // where the style writes the text
+        const int width = hour->fontMetrics().horizontalAdvance(hour->currentText());
+        QVERIFY2(width <= text.width(), qPrintable(hour->currentText()));
+        widest =
+            std::max(widest, panel()->DBEdit2->fontMetrics().horizontalAdvance(hour->itemText(i)));
+    }
+    // Only this box has the narrower face; its neighbours keep the panel's.
+    QCOMPARE(panel()->DBComboTipoPreda->font(), panel()->DBEdit2->font());
+    QVERIFY(hour->font() != panel()->DBEdit2->font());
+    QVERIFY(!hour->font().bold());
+    hour->showPopup();
+    QTRY_VERIFY(hour->view()->isVisible());
+    QVERIFY(hour->view()->viewport()->width() >= widest + 6);
+    hour->hidePopup();
 }
 
 void TestCatches::removingThePhotoStoresThePendingCatch() {
