@@ -20,6 +20,8 @@
 #include "sessions/UDM_Reportage.h"
 #include "sessions/UDM_Sessioni.h"
 #include "stats/U_FRM_FrmStat.h"
+#include "sunmoon/UDM_Posizioni.h"
+#include "sunmoon/U_FRM_FrmPosizioni.h"
 #include "widgets/DBNavigator.h"
 #include "widgets/ErrorGuard.h"
 #include "widgets/FileDialogSeam.h"
@@ -140,6 +142,9 @@ void TFrmUscita::buildMenu() {
     EsportaCsv1->setObjectName(QStringLiteral("EsportaCsv1"));
     TrovaFoto1 = Menu1->addAction(QStringLiteral("Trova &foto spostate..."));
     TrovaFoto1->setObjectName(QStringLiteral("TrovaFoto1"));
+    PosizioneLaghi1 = Menu1->addAction(QStringLiteral("Posizione dei &laghi..."));
+    PosizioneLaghi1->setObjectName(QStringLiteral("PosizioneLaghi1"));
+    Menu1->setToolTipsVisible(true); // the hint of an item that is off
     Menu1->addSeparator()->setObjectName(QStringLiteral("N1"));
     Esci1 = Menu1->addAction(MenuPictures::exit(), QStringLiteral("&Esci"));
     About1 = menuBar()->addMenu(QStringLiteral("&Info"));
@@ -154,6 +159,7 @@ void TFrmUscita::buildMenu() {
     ConnectGuarded(SalvaModuloPdf1, &QAction::triggered, this, &TFrmUscita::SalvaModuloPdf1Click);
     ConnectGuarded(EsportaCsv1, &QAction::triggered, this, &TFrmUscita::EsportaCsv1Click);
     ConnectGuarded(TrovaFoto1, &QAction::triggered, this, &TFrmUscita::TrovaFoto1Click);
+    ConnectGuarded(PosizioneLaghi1, &QAction::triggered, this, &TFrmUscita::PosizioneLaghi1Click);
     ConnectGuarded(Esci1, &QAction::triggered, this, &TFrmUscita::Esci1Click);
     ConnectGuarded(About2, &QAction::triggered, this, &TFrmUscita::About2Click);
 }
@@ -310,6 +316,7 @@ void TFrmUscita::showEvent(QShowEvent* event) {
 }
 
 void TFrmUscita::FormShow() {
+    UpdateFormatFeatures();
     Guarded([this] { CaptureDataSetNames(); });
     Guarded([this] { RefreshMainWindow(); });
     // The day's copy of the logbook, now that the angler has the window: on its own thread.
@@ -422,6 +429,25 @@ void TFrmUscita::TrovaFoto1Click() {
     window.Prepare();
     ShowModal(window);
     RefreshMainWindow(); // the previews follow the new paths
+}
+
+const QString TFrmUscita::kNeedsFormat = QStringLiteral(
+    "Non disponibile: l'archivio è aperto in sola lettura o non è stato aggiornato alla "
+    "versione di questo programma (vedere il messaggio all'avvio).");
+
+void TFrmUscita::UpdateFormatFeatures() {
+    const bool positions = DM_Conn && DM_Conn->HasFormat(TDM_Posizioni::kFormat);
+    for (QAction* item : {PosizioneLaghi1}) {
+        item->setEnabled(positions);
+        item->setToolTip(positions ? QString() : kNeedsFormat);
+    }
+}
+
+void TFrmUscita::PosizioneLaghi1Click() {
+    TDM_Posizioni positions(&DM_Conn->ADOConnection1);
+    TFrmPosizioni window(positions, this);
+    window.Prepare();
+    ShowModal(window);
 }
 
 void TFrmUscita::Esci1Click() {

@@ -56,6 +56,12 @@ public:
     // Writes the sessions, catches and groundbait days as CSV files into a chosen folder.
     void EsportaCsv1Click();
     void TrovaFoto1Click();
+    // The lakes' latitude and longitude.
+    void PosizioneLaghi1Click();
+    // The items that need a newer logbook format are on only where the logbook has it; the
+    // others carry kNeedsFormat as their hint. Run once the connection is open.
+    void UpdateFormatFeatures();
+    static const QString kNeedsFormat;
     void Stampamodulo1Click();
     // The blank form as a PDF file, for printing elsewhere.
     void SalvaModuloPdf1Click();
@@ -72,6 +78,7 @@ public:
     QAction* SalvaModuloPdf1;
     QAction* EsportaCsv1;
     QAction* TrovaFoto1;
+    QAction* PosizioneLaghi1;
     QAction* Esci1;
     QMenu* About1;
     QAction* About2;

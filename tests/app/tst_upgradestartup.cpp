@@ -2,6 +2,7 @@
 // silently when it works; one Italian box and the logbook untouched when it cannot; a
 // read-only or newer logbook opened for reading, never written. A long upgrade shows a
 // progress dialog, a short one nothing.
+#include "app/U_FRM_FrmPrincipale.h"
 #include "app/UpgradeProgress.h"
 #include "data/LogbookFormat.h"
 #include "data/LogbookUpgrade.h"
@@ -33,6 +34,14 @@ void versionOne(WindowFixture& f) {
     f.dir().connection().close();
 }
 
+// The menu items of the newer format: on, or off with the hint that says why.
+void formatFeaturesOn(bool on) {
+    for (QAction* item : {FrmUscita->PosizioneLaghi1}) {
+        QCOMPARE(item->isEnabled(), on);
+        QCOMPARE(item->toolTip() == TFrmUscita::kNeedsFormat, !on);
+    }
+}
+
 } // namespace
 
 class TestUpgradeStartup : public QObject {
@@ -58,6 +67,7 @@ void TestUpgradeStartup::olderLogbookUpgradedSilently() {
         LogbookUpgrade::keptCopyPath(m_fixture.dir().databasePath(), LogbookFormat::newest())));
     QVERIFY(m_fixture.showMainWindow());
     QCOMPARE(DM_Sessioni->ADOQ_Sessioni.recordCount(), 1);
+    formatFeaturesOn(true);
 }
 
 void TestUpgradeStartup::upgradeThatCannotStartSaysSoOnce() {
@@ -82,6 +92,7 @@ void TestUpgradeStartup::upgradeThatCannotStartSaysSoOnce() {
     QVERIFY(m_fixture.showMainWindow());
     QCOMPARE(DM_Sessioni->ADOQ_Sessioni.recordCount(), 1);
     QCOMPARE(fileHash(m_fixture.dir().databasePath()), before);
+    formatFeaturesOn(false);
 }
 
 void TestUpgradeStartup::newerLogbookOpensReadOnly() {
@@ -99,6 +110,7 @@ void TestUpgradeStartup::newerLogbookOpensReadOnly() {
     QVERIFY(m_fixture.showMainWindow());
     QCOMPARE(DM_Sessioni->ADOQ_Sessioni.recordCount(), 1);
     QCOMPARE(fileHash(m_fixture.dir().databasePath()), before);
+    formatFeaturesOn(false);
 }
 
 void TestUpgradeStartup::readOnlyLogbookIsNotUpgraded() {
@@ -118,6 +130,7 @@ void TestUpgradeStartup::readOnlyLogbookIsNotUpgraded() {
         LogbookUpgrade::keptCopyPath(m_fixture.dir().databasePath(), LogbookFormat::newest())));
     QVERIFY(m_fixture.showMainWindow());
     QCOMPARE(fileHash(m_fixture.dir().databasePath()), before);
+    formatFeaturesOn(false);
 }
 
 void TestUpgradeStartup::progressDialogOnlyForALongUpgrade() {
