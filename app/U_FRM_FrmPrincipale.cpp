@@ -21,7 +21,9 @@
 #include "sessions/UDM_Sessioni.h"
 #include "stats/U_FRM_FrmStat.h"
 #include "sunmoon/UDM_Posizioni.h"
+#include "sunmoon/UDM_SoleLuna.h"
 #include "sunmoon/U_FRM_FrmPosizioni.h"
+#include "sunmoon/U_FRM_FrmSoleLuna.h"
 #include "widgets/DBNavigator.h"
 #include "widgets/ErrorGuard.h"
 #include "widgets/FileDialogSeam.h"
@@ -144,6 +146,8 @@ void TFrmUscita::buildMenu() {
     TrovaFoto1->setObjectName(QStringLiteral("TrovaFoto1"));
     PosizioneLaghi1 = Menu1->addAction(QStringLiteral("Posizione dei &laghi..."));
     PosizioneLaghi1->setObjectName(QStringLiteral("PosizioneLaghi1"));
+    SoleLuna1 = Menu1->addAction(QStringLiteral("Sole e l&una..."));
+    SoleLuna1->setObjectName(QStringLiteral("SoleLuna1"));
     Menu1->setToolTipsVisible(true); // the hint of an item that is off
     Menu1->addSeparator()->setObjectName(QStringLiteral("N1"));
     Esci1 = Menu1->addAction(MenuPictures::exit(), QStringLiteral("&Esci"));
@@ -160,6 +164,7 @@ void TFrmUscita::buildMenu() {
     ConnectGuarded(EsportaCsv1, &QAction::triggered, this, &TFrmUscita::EsportaCsv1Click);
     ConnectGuarded(TrovaFoto1, &QAction::triggered, this, &TFrmUscita::TrovaFoto1Click);
     ConnectGuarded(PosizioneLaghi1, &QAction::triggered, this, &TFrmUscita::PosizioneLaghi1Click);
+    ConnectGuarded(SoleLuna1, &QAction::triggered, this, &TFrmUscita::SoleLuna1Click);
     ConnectGuarded(Esci1, &QAction::triggered, this, &TFrmUscita::Esci1Click);
     ConnectGuarded(About2, &QAction::triggered, this, &TFrmUscita::About2Click);
 }
@@ -437,7 +442,7 @@ const QString TFrmUscita::kNeedsFormat = QStringLiteral(
 
 void TFrmUscita::UpdateFormatFeatures() {
     const bool positions = DM_Conn && DM_Conn->HasFormat(TDM_Posizioni::kFormat);
-    for (QAction* item : {PosizioneLaghi1}) {
+    for (QAction* item : {PosizioneLaghi1, SoleLuna1}) {
         item->setEnabled(positions);
         item->setToolTip(positions ? QString() : kNeedsFormat);
     }
@@ -447,6 +452,13 @@ void TFrmUscita::PosizioneLaghi1Click() {
     TDM_Posizioni positions(&DM_Conn->ADOConnection1);
     TFrmPosizioni window(positions, this);
     window.Prepare();
+    ShowModal(window);
+}
+
+void TFrmUscita::SoleLuna1Click() {
+    TDM_SoleLuna module(&DM_Conn->ADOConnection1);
+    TFrmSoleLuna window(module, this);
+    window.Prepare(DM_Sessioni ? DM_Sessioni->CurrentSessionId() : 0);
     ShowModal(window);
 }
 

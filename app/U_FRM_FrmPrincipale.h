@@ -58,6 +58,8 @@ public:
     void TrovaFoto1Click();
     // The lakes' latitude and longitude.
     void PosizioneLaghi1Click();
+    // The sun's and the moon's times for every day of the current session.
+    void SoleLuna1Click();
     // The items that need a newer logbook format are on only where the logbook has it; the
     // others carry kNeedsFormat as their hint. Run once the connection is open.
     void UpdateFormatFeatures();
@@ -79,6 +81,7 @@ public:
     QAction* EsportaCsv1;
     QAction* TrovaFoto1;
     QAction* PosizioneLaghi1;
+    QAction* SoleLuna1;
     QAction* Esci1;
     QMenu* About1;
     QAction* About2;

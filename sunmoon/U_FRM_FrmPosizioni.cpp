@@ -102,7 +102,9 @@ void TFrmPosizioni::OkClick() {
                 CoordinateText::parse(Table->item(row, cell.column)->text(), cell.axis);
             if (!reading.ok()) {
                 Table->setCurrentCell(row, cell.column);
-                showWarning(QStringLiteral("Lago \"%1\": %2").arg(before.name, reading.error));
+                // One sentence: the reason goes on after the lake's name in lower case.
+                const QString reason = reading.error.left(1).toLower() + reading.error.mid(1);
+                showWarning(QStringLiteral("Lago \"%1\": %2").arg(before.name, reason));
                 return;
             }
             *cell.value = reading.degrees;

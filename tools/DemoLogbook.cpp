@@ -79,6 +79,9 @@ void WriteDemoLogbook(const QString& path) {
     d.run(QStringLiteral("BEGIN"));
     d.run(QStringLiteral("INSERT INTO TLago (Ds_desc) VALUES ('Lago di Bolsena'), "
                          "('Lago Trasimeno'), ('Lago di Bracciano')"));
+    // Where the three lakes lie, for "Sole e luna".
+    d.run(QStringLiteral("INSERT INTO TLagoPosizione (Nm_lago, Latitudine, Longitudine) VALUES "
+                         "(1, 42.5947, 11.9336), (2, 43.1364, 12.1039), (3, 42.1183, 12.2292)"));
     d.run(QStringLiteral("INSERT INTO TPescatore (Ds_Pescatore) VALUES ('Luca'), ('Marco'), "
                          "('Giulia'), ('Paolo')"));
     const QStringList types{QStringLiteral("Regina"), QStringLiteral("Specchi"),

@@ -36,7 +36,7 @@ void versionOne(WindowFixture& f) {
 
 // The menu items of the newer format: on, or off with the hint that says why.
 void formatFeaturesOn(bool on) {
-    for (QAction* item : {FrmUscita->PosizioneLaghi1}) {
+    for (QAction* item : {FrmUscita->PosizioneLaghi1, FrmUscita->SoleLuna1}) {
         QCOMPARE(item->isEnabled(), on);
         QCOMPARE(item->toolTip() == TFrmUscita::kNeedsFormat, !on);
     }

@@ -153,6 +153,7 @@ void TestDatabaseTool::demoLogbook() {
     QVERIFY(firstValue(demo, QStringLiteral("SELECT count(*) FROM TReportage")).toInt() > 0);
     QCOMPARE(
         firstValue(demo, QStringLiteral("SELECT count(DISTINCT Nm_lago) FROM TUscita")).toInt(), 3);
+    QCOMPARE(firstValue(demo, QStringLiteral("SELECT count(*) FROM TLagoPosizione")).toInt(), 3);
     // Always the same logbook.
     const QString fingerprint = QStringLiteral(
         "SELECT group_concat(Data || Peso || Ds_tipo || ifnull(Nm_Esca, '')) FROM TPreda");

@@ -97,7 +97,7 @@ void TestLakePositions::refusedPositionKeepsTheDialogOpen() {
         type(w, 2, QStringLiteral("95"), QStringLiteral("9,2"));
         QTest::mouseClick(w.Ok, Qt::LeftButton);
         QCOMPARE(f.messages().texts(),
-                 QStringList{QStringLiteral("Lago \"Lago di Como\": La latitudine \"95\" è fuori "
+                 QStringList{QStringLiteral("Lago \"Lago di Como\": la latitudine \"95\" è fuori "
                                             "dai limiti: va da 90° S a 90° N.")});
         QCOMPARE(f.messages().shown().front().kind, MessageKind::Warning);
         f.messages().clear();
