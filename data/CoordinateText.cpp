@@ -34,7 +34,7 @@ Reading parse(const QString& typed, Axis axis) {
     const QString text = typed.trimmed();
     if (text.isEmpty())
         return {};
-    // sign, letter, degrees, minutes, seconds, letter; the marks after each part optional, so
+    // sign, letter, degrees, minutes, seconds, letter; the mark after each number optional, so
     // blanks alone separate the parts too.
     static const QRegularExpression form(
         QStringLiteral("^([+-])?\\s*([NSEWO])?\\s*"
@@ -57,7 +57,7 @@ Reading parse(const QString& typed, Axis axis) {
     const QString letters = axis == Axis::Latitude ? QStringLiteral("NS") : QStringLiteral("EWO");
     if (!letter.isEmpty() && !letters.contains(letter))
         return {std::nullopt, unreadable(text, axis)};
-    // Only the last part given may have decimals: "45,5 30" says two things at once.
+    // Only the last number given may have decimals: "45,5 30" says two things at once.
     const bool decimalDegrees = degreesText.contains(QRegularExpression(QStringLiteral("[.,]")));
     const bool decimalMinutes = minutesText.contains(QRegularExpression(QStringLiteral("[.,]")));
     if ((decimalDegrees && !minutesText.isEmpty()) || (decimalMinutes && !secondsText.isEmpty()))

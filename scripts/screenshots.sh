@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Pictures of the program for the README: starts it on the demonstration logbook under a
 # virtual X server and photographs the main window, a catch's photo in the viewer, the
-# statistics window with a chart and the blank form's preview, into docs/.
+# statistics window with a chart, the sun and moon of a session and the blank form's preview,
+# into docs/.
 # Run from the project folder after `make build`: bash scripts/screenshots.sh
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -36,6 +37,12 @@ sclick 140 128; xdotool key Down Down Down Down Down Down Down Return; sleep 0.3
 sclick 104 153; sleep 1
 sclick 110 24; sleep 0.5
 import -window "$stat" "$out/statistiche.png"
+xdotool key Escape; sleep 0.5
+# Sun and moon over the sixth session, four days at Bolsena.
+for i in 1 2 3 4 5; do click 117 230 0.6; done
+xdotool key alt+m; sleep 0.7; xdotool key u; sleep 2
+sun=$(xdotool search --onlyvisible --name "SOLE E LUNA" | head -1)
+import -window "$sun" "$out/sole-e-luna.png"
 xdotool key Escape; sleep 0.5
 # The blank form's preview.
 click 20 8
