@@ -35,7 +35,7 @@ Reading parse(const QString& typed, Axis axis) {
     if (text.isEmpty())
         return {};
     // sign, letter, degrees, minutes, seconds, letter; the mark after each number optional, so
-    // blanks alone separate the parts too.
+    // blanks alone separate them too.
     static const QRegularExpression form(
         QStringLiteral("^([+-])?\\s*([NSEWO])?\\s*"
                        "(\\d+(?:[.,]\\d+)?)\\s*[°º]?\\s*"
