@@ -4,6 +4,7 @@
 #include "engine/DataSetObserver.h"
 #include "engine/EngineError.h"
 #include "engine/QueryShape.h"
+#include "engine/QueryShapeCache.h"
 #include "engine/RowWriter.h"
 #include "engine/SqlValues.h"
 #include "engine/SqliteHandle.h"
@@ -73,8 +74,22 @@ void Query::open() {
     checkParamCount(*m_statement, m_params, /*requireAll=*/true);
     m_statement->reset();
     bindParams(*m_statement, m_params);
-    std::shared_ptr<const QueryShape> shape = QueryShape::of(*m_statement);
-    std::vector<Row> rows = fetchRows();
+    QueryShapeCache& shapes = m_statement->handle()->shapes();
+    sqlite3_stmt* stmt = m_statement->get();
+    std::shared_ptr<const QueryShape> shape;
+    std::vector<Row> rows;
+    // A statement is prepared again at its first step when the schema changed since it was
+    // prepared (through another connection too): its columns may have changed with it, so
+    // both the shape and the rows read with the old column count are taken again.
+    for (int attempt = 0;; ++attempt) {
+        shape = shapes.shapeOf(*m_statement, m_sql);
+        const int prepared = sqlite3_stmt_status(stmt, SQLITE_STMTSTATUS_REPREPARE, 0);
+        rows = fetchRows();
+        if (sqlite3_stmt_status(stmt, SQLITE_STMTSTATUS_REPREPARE, 0) == prepared || attempt == 2)
+            break;
+        shapes.forget(m_sql);
+        bindParams(*m_statement, m_params);
+    }
     m_shape = std::move(shape);
     m_rows = std::move(rows);
     m_current = m_rows.empty() ? -1 : 0;

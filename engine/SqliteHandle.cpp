@@ -1,8 +1,22 @@
 #include "engine/SqliteHandle.h"
 
 #include "engine/EngineError.h"
+#include "engine/QueryShapeCache.h"
 
 #include <utility>
+
+SqliteHandle::SqliteHandle(sqlite3* db) : m_db(db) {}
+
+SqliteHandle::~SqliteHandle() {
+    m_shapes.reset(); // takes its hook off the database before it closes
+    sqlite3_close_v2(m_db);
+}
+
+QueryShapeCache& SqliteHandle::shapes() {
+    if (!m_shapes)
+        m_shapes = std::make_unique<QueryShapeCache>(m_db);
+    return *m_shapes;
+}
 
 Statement::Statement(std::shared_ptr<SqliteHandle> handle, const QString& sql)
     : m_handle(std::move(handle)) {

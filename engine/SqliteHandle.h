@@ -7,19 +7,23 @@
 #include <memory>
 
 class EngineError;
+class QueryShapeCache;
 
 // Owns an open sqlite3 database; statements keep it alive through shared ownership, so
-// closing the connection while a query still holds a statement is safe.
+// closing the connection while a query still holds a statement is safe. It also keeps what
+// is known of the queries run on it.
 class SqliteHandle {
 public:
-    explicit SqliteHandle(sqlite3* db) : m_db(db) {}
-    ~SqliteHandle() { sqlite3_close_v2(m_db); }
+    explicit SqliteHandle(sqlite3* db);
+    ~SqliteHandle();
     SqliteHandle(const SqliteHandle&) = delete;
     SqliteHandle& operator=(const SqliteHandle&) = delete;
     sqlite3* db() const { return m_db; }
+    QueryShapeCache& shapes();
 
 private:
     sqlite3* m_db;
+    std::unique_ptr<QueryShapeCache> m_shapes; // made at the first query
 };
 
 // A prepared statement bound to the handle it was prepared on.

@@ -55,6 +55,7 @@ private slots:
     void typedTextConversion();
     void deleteKeepsAPositionInRange();
     void fieldsByNameAndPosition();
+    void knownShapesFollowTheSchema();
     void parameters();
     void observersAreTold();
     void observerLeavingWhileTold();
@@ -364,6 +365,35 @@ void TestQuery::fieldsByNameAndPosition() {
         QCOMPARE(e.message(), QStringLiteral("Il dataset 'ADOQ_Lago' non ha un campo 'nessuno'."));
     }
     QVERIFY_THROWS_EXCEPTION(EngineError, m_lakes->value(3));
+}
+
+// What is known of a query's columns is kept between opens, yet a column added on this
+// connection or on another one shows at the next open, and a save writes the right columns.
+void TestQuery::knownShapesFollowTheSchema() {
+    m_lakes->setSql(QStringLiteral("SELECT * FROM TLago ORDER BY Id_lago"));
+    openLakes();
+    const int before = m_lakes->fieldCount();
+    m_lakes->close();
+    exec(m_dir->connection(), QStringLiteral("ALTER TABLE TLago ADD COLUMN Zona TEXT"));
+    openLakes();
+    QCOMPARE(m_lakes->fieldCount(), before + 1);
+    QCOMPARE(m_lakes->fieldInfo(before).name, QStringLiteral("Zona"));
+    m_lakes->close();
+    {
+        Connection other;
+        other.openFile(m_dir->databasePath());
+        execSql(other, QStringLiteral("ALTER TABLE TLago ADD COLUMN Quota REAL"));
+    }
+    openLakes();
+    QCOMPARE(m_lakes->fieldCount(), before + 2);
+    QCOMPARE(m_lakes->fieldInfo(before + 1).name, QStringLiteral("Quota"));
+    m_lakes->edit();
+    m_lakes->setValue(QStringLiteral("Zona"), QStringLiteral("Nord"));
+    m_lakes->post();
+    QCOMPARE(firstValue(m_dir->connection(),
+                        QStringLiteral("SELECT Zona FROM TLago WHERE Ds_desc = 'Bolsena'"))
+                 .toString(),
+             QStringLiteral("Nord"));
 }
 
 void TestQuery::parameters() {
