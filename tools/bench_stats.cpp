@@ -1,10 +1,13 @@
 // Statistics benchmark, on the lifetime logbook (500,000 catches, weights in 0.01 kg steps):
 // the statistics window's "OK" (assemble, run, bind, draw, paint) for every one of the
 // thirteen quantities in each of the three chart types, all lakes, beside raw SQLite running
-// the same text; then the resident memory after one chart and after fifty.
+// the same text; then the resident memory after one chart and after fifty; then the raw text
+// of every quantity, all lakes and one lake, on a version-1 logbook (before the statistics
+// indexes) beside the newest one.
 #include "app/Startup.h"
 #include "app/U_FRM_FrmStart.h"
 #include "charts/DBChart.h"
+#include "data/LogbookFormat.h"
 #include "data/MessageSeam.h"
 #include "data/ShippedFiles.h"
 #include "data/U_QFile.h"
@@ -104,8 +107,34 @@ int main(int argc, char** argv) {
             }
             std::printf("\n");
         }
-        sqlite3_close(raw);
         std::printf("worst ratio: %.2fx\n", worst);
+
+        const QString first = dir.filePath(QStringLiteral("version1.MDB"));
+        ShippedFiles::createDatabase(first, LogbookFormat::First);
+        FillLifetimeLogbook(first);
+        sqlite3* old = nullptr;
+        sqlite3_open_v2(first.toUtf8().constData(), &old, SQLITE_OPEN_READWRITE, nullptr);
+        std::printf("\nraw statistics text, median of %d: version 1 (no statistics indexes) "
+                    "beside version %d\n",
+                    runs, LogbookFormat::newest());
+        std::printf("%-18s %9s %9s %6s %9s %9s %6s\n", "quantity", "all v1", "all now", "ratio",
+                    "lake v1", "lake now", "ratio");
+        for (int quantity = 0; quantity < int(kStatQuantities.size()); ++quantity) {
+            std::printf("%-18s", kStatQuantities[size_t(quantity)].name);
+            for (int lake : {AllLakes, 1}) {
+                DM_Statistiche->BuildStatQuery(lake, quantity);
+                RawQuery before(old, DM_Statistiche->StatSql);
+                RawQuery now(raw, DM_Statistiche->StatSql);
+                size_t rowsBefore = 0, rowsNow = 0;
+                const double beforeMs = MedianMs(runs, [&] { rowsBefore = before.run({}); });
+                const double nowMs = MedianMs(runs, [&] { rowsNow = now.run({}); });
+                std::printf(" %9.1f %9.1f %5.2fx%s", beforeMs, nowMs, nowMs / beforeMs,
+                            rowsBefore == rowsNow ? "" : " (rows differ!)");
+            }
+            std::printf("\n");
+        }
+        sqlite3_close(old);
+        sqlite3_close(raw);
 
         for (int i = 0; i < 50; ++i)
             draw(i % 3, 6);
