@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QSaveFile>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -15,6 +16,10 @@ const QStringList TDM_Esporta::kFiles = {QStringLiteral("uscite.csv"), QStringLi
 const QStringList TDM_Esporta::kQueries = {QStringLiteral("ADOQ_EsportaUscite"),
                                            QStringLiteral("ADOQ_EsportaPrede"),
                                            QStringLiteral("ADOQ_EsportaPasturazioni")};
+
+const QStringList TDM_Esporta::kCountQueries = {QStringLiteral("ADOQ_ContaUscite"),
+                                                QStringLiteral("ADOQ_ContaPrede"),
+                                                QStringLiteral("ADOQ_ContaPasturazioni")};
 
 TDM_Esporta::TDM_Esporta(Connection* connection)
     : ComponentOwner(QStringLiteral("DM_Esporta")), conn(connection) {}
@@ -70,8 +75,11 @@ TDM_Esporta::Result TDM_Esporta::ExportTo(const QString& folder, const Progress&
     // The total comes from a count, so the progress moves from the first row on.
     qint64 total = 0;
     if (progress)
-        for (const QString& sql : texts)
-            total += RowStream::countRows(*conn, sql);
+        for (int i = 0; i < 3; ++i) {
+            const QString count = ReadOptionalQueryText(componentName(), kCountQueries[i]);
+            total += count.isEmpty() ? RowStream::countRows(*conn, texts[i])
+                                     : RowStream::countOf(*conn, count);
+        }
     qint64 done = 0;
     Result result;
     const QDir dir(folder);
@@ -106,7 +114,10 @@ TDM_Esporta::Result TDM_Esporta::ExportTo(const QString& folder, const Progress&
                 file.write(out);
                 out.clear();
             }
-            if (progress && ++done % 1000 == 0 && !progress(int(done), int(total))) {
+            // A count from an edited qry.ini may fall short: the total never stays below what is
+            // done.
+            if (progress && ++done % 1000 == 0 &&
+                !progress(int(done), int(std::max(total, done)))) {
                 for (const auto& f : files)
                     f->cancelWriting();
                 return {};
@@ -118,7 +129,7 @@ TDM_Esporta::Result TDM_Esporta::ExportTo(const QString& folder, const Progress&
         if (!files[size_t(i)]->commit())
             throw EngineError(written(dir.filePath(kFiles[i]), *files[size_t(i)]));
     if (progress)
-        progress(int(total), int(total));
+        progress(int(std::max(total, done)), int(std::max(total, done)));
     result.complete = true;
     return result;
 }

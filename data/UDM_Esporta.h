@@ -19,6 +19,9 @@ public:
     static const QStringList kFiles; // uscite.csv, prede.csv, pasturazioni.csv
     // The keys of the three queries in qry.ini, in the order of the files.
     static const QStringList kQueries;
+    // Optional keys of a cheap count of each query's rows, for the progress; without one the
+    // query itself is counted, which costs nearly as much as running it.
+    static const QStringList kCountQueries;
 
     explicit TDM_Esporta(Connection* connection);
 

@@ -65,6 +65,12 @@ QString ReadQueryText(const QString& section, const QString& key) {
     return value;
 }
 
+QString ReadOptionalQueryText(const QString& section, const QString& key) {
+    const QString value = PrivateProfile::readString(ProgramDir() + QStringLiteral("qry.ini"),
+                                                     section, key, kMissing);
+    return value == kMissing ? QString() : value.trimmed();
+}
+
 QStringList OpenModuleQueries(const ParArr& params, ComponentOwner& module) {
     QStringList missingTables;
     for (Component* component : module.components()) {

@@ -20,6 +20,9 @@ void SetProgramDirForTests(const QString& dir);
 // Whether a text ReadQueryText returned stands for a key it did not find.
 bool IsMissingQueryText(const QString& text);
 QString ReadQueryText(const QString& section, const QString& key);
+// The text of a key that may be absent (an older qry.ini kept by the user): empty, and no
+// message, when it is.
+QString ReadOptionalQueryText(const QString& section, const QString& key);
 // Loads, binds and opens every query of the module, in component order. An error while
 // opening leaves that query closed; on an open connection a text that failed is told,
 // naming its key of qry.ini. Returns the tables the logbook lacks that some text needed

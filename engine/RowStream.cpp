@@ -4,6 +4,7 @@
 #include "engine/EngineError.h"
 #include "engine/SqliteHandle.h"
 
+#include <QDate>
 #include <QVariant>
 
 namespace {
@@ -12,6 +13,28 @@ const std::shared_ptr<SqliteHandle>& openHandle(const Connection& connection) {
     if (!connection.isOpen())
         throw EngineError(QStringLiteral("La connessione al database non è aperta."));
     return connection.handle();
+}
+
+// "yyyy-MM-dd..." as "dd/MM/yyyy" without the date parser and formatter, which cost more
+// than the rest of a row on a long export; a null text for anything else (an invalid day
+// included), which then takes the general conversion and gets the same answer.
+QString isoDayAsText(const QString& stored) {
+    if (stored.size() < 10 || stored[4] != QLatin1Char('-') || stored[7] != QLatin1Char('-'))
+        return QString();
+    for (int i : {0, 1, 2, 3, 5, 6, 8, 9})
+        if (!stored[i].isDigit() || stored[i].unicode() > '9')
+            return QString();
+    auto number = [&](int from, int digits) {
+        int n = 0;
+        for (int i = from; i < from + digits; ++i)
+            n = n * 10 + (stored[i].unicode() - '0');
+        return n;
+    };
+    if (!QDate(number(0, 4), number(5, 2), number(8, 2)).isValid())
+        return QString();
+    const QChar text[] = {stored[8],        stored[9], QLatin1Char('/'), stored[5], stored[6],
+                          QLatin1Char('/'), stored[0], stored[1],        stored[2], stored[3]};
+    return QString(text, 10);
 }
 
 } // namespace
@@ -57,12 +80,20 @@ QString RowStream::text(int column) const {
         const QString stored =
             QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)),
                               sqlite3_column_bytes(stmt, column));
-        return type == FieldType::Date ? TextConversion::displayText(stored, type) : stored;
+        if (type != FieldType::Date)
+            return stored;
+        const QString quick = isoDayAsText(stored);
+        return quick.isNull() ? TextConversion::displayText(stored, type) : quick;
     }
     }
 }
 
 qint64 RowStream::countRows(const Connection& connection, const QString& sql) {
     Statement count(openHandle(connection), QStringLiteral("SELECT count(*) FROM (%1)").arg(sql));
+    return count.step() ? sqlite3_column_int64(count.get(), 0) : 0;
+}
+
+qint64 RowStream::countOf(const Connection& connection, const QString& countSql) {
+    Statement count(openHandle(connection), countSql);
     return count.step() ? sqlite3_column_int64(count.get(), 0) : 0;
 }

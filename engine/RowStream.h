@@ -29,6 +29,8 @@ public:
 
     // How many rows the SELECT returns, counted by the engine without reading them.
     static qint64 countRows(const Connection& connection, const QString& sql);
+    // The single number a counting query such as "SELECT count(*) FROM ..." answers.
+    static qint64 countOf(const Connection& connection, const QString& countSql);
 
 private:
     std::unique_ptr<Statement> m_statement;

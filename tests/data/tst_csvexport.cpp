@@ -61,6 +61,8 @@ private slots:
     void existingFilesReplacedOnlyWhenSaid();
     void formulasWrittenAsPlainText();
     void stoppedExportChangesNothing();
+    void progressTotalWithOrWithoutCountTexts_data();
+    void progressTotalWithOrWithoutCountTexts();
 
 private:
     WindowFixture f;
@@ -218,6 +220,42 @@ void TestCsvExport::stoppedExportChangesNothing() {
     exportNow();
     QCOMPARE(f.messages().texts(), QStringList({TFrmUscita::kReplaceCsv, summary(1, 2501, 1)}));
     QVERIFY(read(QStringLiteral("prede.csv")).contains("2500"));
+}
+
+void TestCsvExport::progressTotalWithOrWithoutCountTexts_data() {
+    QTest::addColumn<bool>("countTexts");
+    QTest::newRow("shipped qry.ini") << true;
+    QTest::newRow("older qry.ini without the count texts") << false;
+}
+
+// The progress ends at the rows written, whether the total came from the shipped count
+// texts or, in an older qry.ini, from counting the export's own queries.
+void TestCsvExport::progressTotalWithOrWithoutCountTexts() {
+    QFETCH(bool, countTexts);
+    f.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                          "WHERE i < 1500) INSERT INTO TPreda (Nm_uscita, Data, Peso) "
+                          "SELECT 1, '2024-03-06', i FROM n"));
+    if (!countTexts) {
+        QFile ini(f.dir().iniPath());
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QByteArray kept;
+        for (const QByteArray& line : ini.readAll().split('\n'))
+            if (!line.startsWith("ADOQ_Conta"))
+                kept += line + '\n';
+        ini.close();
+        f.dir().writeIni(kept);
+    }
+    TDM_Esporta exporter(&DM_Conn->ADOConnection1);
+    QList<QPair<int, int>> calls;
+    const TDM_Esporta::Result result = exporter.ExportTo(out().path(), [&](int done, int total) {
+        calls << qMakePair(done, total);
+        return true;
+    });
+    QVERIFY(result.complete);
+    const int written = int(result.rows[0] + result.rows[1] + result.rows[2]);
+    QCOMPARE(written, 1 + 1501 + 1);
+    QCOMPARE(calls.first().second, written); // the total is known from the first call on
+    QCOMPARE(calls.last(), qMakePair(written, written));
 }
 
 QTEST_MAIN(TestCsvExport)
