@@ -65,6 +65,14 @@ QString ReadQueryText(const QString& section, const QString& key) {
     return value;
 }
 
+QString RequireQueryText(const QString& section, const QString& key) {
+    const QString sql = ReadQueryText(section, key);
+    if (IsMissingQueryText(sql))
+        throw EngineError(
+            QStringLiteral("Manca il testo della query '%1' nel file qry.ini.").arg(key));
+    return sql;
+}
+
 QString ReadOptionalQueryText(const QString& section, const QString& key) {
     const QString value = PrivateProfile::readString(ProgramDir() + QStringLiteral("qry.ini"),
                                                      section, key, kMissing);

@@ -20,6 +20,9 @@ void SetProgramDirForTests(const QString& dir);
 // Whether a text ReadQueryText returned stands for a key it did not find.
 bool IsMissingQueryText(const QString& text);
 QString ReadQueryText(const QString& section, const QString& key);
+// The text of a key a window cannot do without: an EngineError naming the key when it is
+// missing (after the usual message about qry.ini).
+QString RequireQueryText(const QString& section, const QString& key);
 // The text of a key that may be absent (an older qry.ini kept by the user): empty, and no
 // message, when it is.
 QString ReadOptionalQueryText(const QString& section, const QString& key);

@@ -9,11 +9,7 @@ TDM_Foto::TDM_Foto(Connection* connection)
     : ComponentOwner(QStringLiteral("DM_Foto")), conn(connection) {}
 
 QString TDM_Foto::text(const Component& c) const {
-    const QString sql = ReadQueryText(componentName(), c.componentName());
-    if (IsMissingQueryText(sql))
-        throw EngineError(QStringLiteral("Manca il testo della query '%1' nel file qry.ini.")
-                              .arg(c.componentName()));
-    return sql;
+    return RequireQueryText(componentName(), c.componentName());
 }
 
 QList<TDM_Foto::StoredPhoto> TDM_Foto::MissingPhotos() {

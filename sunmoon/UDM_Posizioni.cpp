@@ -7,11 +7,7 @@ TDM_Posizioni::TDM_Posizioni(Connection* connection)
     : ComponentOwner(QStringLiteral("DM_Posizioni")), conn(connection) {}
 
 QString TDM_Posizioni::text(const Component& c) const {
-    const QString sql = ReadQueryText(componentName(), c.componentName());
-    if (IsMissingQueryText(sql))
-        throw EngineError(QStringLiteral("Manca il testo della query '%1' nel file qry.ini.")
-                              .arg(c.componentName()));
-    return sql;
+    return RequireQueryText(componentName(), c.componentName());
 }
 
 QList<TDM_Posizioni::Lake> TDM_Posizioni::Lakes() {

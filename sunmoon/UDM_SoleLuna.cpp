@@ -7,10 +7,7 @@ TDM_SoleLuna::TDM_SoleLuna(Connection* connection)
     : ComponentOwner(QStringLiteral("DM_SoleLuna")), conn(connection) {}
 
 void TDM_SoleLuna::openFor(Query& q, int sessionId) {
-    const QString sql = ReadQueryText(componentName(), q.componentName());
-    if (IsMissingQueryText(sql))
-        throw EngineError(QStringLiteral("Manca il testo della query '%1' nel file qry.ini.")
-                              .arg(q.componentName()));
+    const QString sql = RequireQueryText(componentName(), q.componentName());
     q.close();
     q.setSql(sql);
     q.setParams({sessionId});

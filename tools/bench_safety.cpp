@@ -14,6 +14,7 @@
 #include "data/UDM_Esporta.h"
 #include "data/U_QFile.h"
 #include "engine/Connection.h"
+#include "tools/BenchProgram.h"
 #include "tools/BenchSupport.h"
 #include "widgets/UiFonts.h"
 
@@ -29,16 +30,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-// Boxes would stop the run: count them instead.
-class CountingMessages : public MessageSeam {
-public:
-    MessageAnswer show(const MessageRequest&) override {
-        ++shown;
-        return MessageAnswer::Ok;
-    }
-    int shown = 0;
-};
 
 long childrenPeakKb() {
     rusage usage{};
@@ -76,11 +67,7 @@ double startToMainWindowMs() {
     QElapsedTimer clock;
     clock.start();
     Program program;
-    program.create();
-    FrmStart->Timer2Timer();
-    for (int i = 0; i < 40 && FrmStart; ++i)
-        FrmStart->Timer1Timer();
-    QApplication::processEvents();
+    StartToMainWindow(program);
     const double ms = clock.nsecsElapsed() / 1e6;
     // Let a copy started by this run finish before the next run, as an angler's day would.
     const QString todays =
@@ -103,11 +90,7 @@ int main(int argc, char** argv) {
     std::printf("Building the logbook (10,000 sessions, 500,000 catches, 30,000 groundbait "
                 "days)...\n");
     FillLifetimeLogbook(path);
-    QFile ini(dir.filePath(QStringLiteral("qry.ini")));
-    ini.open(QIODevice::WriteOnly);
-    ini.write(ShippedFiles::queryIni().toUtf8());
-    ini.close();
-    SetProgramDirForTests(dir.path());
+    UseAsProgramFolder(dir.path());
     CountingMessages messages;
     installMessageSeam(&messages);
 

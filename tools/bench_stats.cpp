@@ -14,6 +14,7 @@
 #include "stats/StatQuantities.h"
 #include "stats/UDM_Statistiche.h"
 #include "stats/U_FRM_FrmStat.h"
+#include "tools/BenchProgram.h"
 #include "tools/BenchSupport.h"
 #include "widgets/UiFonts.h"
 
@@ -29,16 +30,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Boxes would stop the run: count them instead.
-class CountingMessages : public MessageSeam {
-public:
-    MessageAnswer show(const MessageRequest&) override {
-        ++shown;
-        return MessageAnswer::Ok;
-    }
-    int shown = 0;
-};
 
 double residentMb() {
     std::ifstream statm("/proc/self/statm");
@@ -58,21 +49,13 @@ int main(int argc, char** argv) {
     ShippedFiles::createDatabase(path);
     std::printf("Building the logbook (10,000 sessions, 500,000 catches)...\n");
     FillLifetimeLogbook(path);
-    QFile ini(dir.filePath(QStringLiteral("qry.ini")));
-    ini.open(QIODevice::WriteOnly);
-    ini.write(ShippedFiles::queryIni().toUtf8());
-    ini.close();
-    SetProgramDirForTests(dir.path());
+    UseAsProgramFolder(dir.path());
 
     CountingMessages messages;
     installMessageSeam(&messages);
     {
         Program program;
-        program.create();
-        FrmStart->Timer2Timer();
-        for (int i = 0; i < 40 && FrmStart; ++i)
-            FrmStart->Timer1Timer();
-        QApplication::processEvents();
+        StartToMainWindow(program);
 
         TFrmStat& stat = *FrmStat;
         stat.show();

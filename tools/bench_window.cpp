@@ -15,6 +15,7 @@
 #include "stats/UDM_Statistiche.h"
 #include "stats/U_FRM_FrmStat.h"
 #include "tests/support/TestPictures.h"
+#include "tools/BenchProgram.h"
 #include "tools/BenchSupport.h"
 #include "widgets/DBNavigator.h"
 #include "widgets/UiFonts.h"
@@ -32,16 +33,6 @@
 #include <tuple>
 
 namespace {
-
-// Boxes would stop the run: count them instead.
-class CountingMessages : public MessageSeam {
-public:
-    MessageAnswer show(const MessageRequest&) override {
-        ++shown;
-        return MessageAnswer::Ok;
-    }
-    int shown = 0;
-};
 
 // Something photo-like at 4000 x 3000 with the 160 x 120 thumbnail cameras embed.
 QByteArray cameraPhoto() {
@@ -79,21 +70,13 @@ int main(int argc, char** argv) {
     std::printf("Building the logbook (10,000 sessions, 500,000 catches with a 12-megapixel "
                 "photo each, 30,000 groundbait days)...\n");
     FillLifetimeLogbook(path, photo);
-    QFile ini(dir.filePath(QStringLiteral("qry.ini")));
-    ini.open(QIODevice::WriteOnly);
-    ini.write(ShippedFiles::queryIni().toUtf8());
-    ini.close();
-    SetProgramDirForTests(dir.path());
+    UseAsProgramFolder(dir.path());
 
     CountingMessages messages;
     installMessageSeam(&messages);
     {
         Program program;
-        program.create();
-        FrmStart->Timer2Timer();
-        for (int i = 0; i < 40 && FrmStart; ++i)
-            FrmStart->Timer1Timer();
-        QApplication::processEvents();
+        StartToMainWindow(program);
         DBNavigator* navigator = FrmUscita->DBN_Sessioni;
         const double step = MedianMs(201, [&] {
             navigator->press(DBNavigator::Next);
