@@ -1,5 +1,6 @@
 #include "photos/UDM_Foto.h"
 
+#include "data/CommandTransaction.h"
 #include "data/U_QFile.h"
 #include "engine/EngineError.h"
 
@@ -40,22 +41,13 @@ int TDM_Foto::Relink(const QList<Change>& changes) {
     ADOC_Annulla.setSql(text(ADOC_Annulla));
     ADOC_AggiornaFotoPreda.setSql(text(ADOC_AggiornaFotoPreda));
     ADOC_AggiornaFotoReportage.setSql(text(ADOC_AggiornaFotoReportage));
-    ADOC_Inizio.execute();
-    try {
+    RunInTransaction(ADOC_Inizio, ADOC_Conferma, ADOC_Annulla, [&] {
         for (const Change& c : changes) {
             Command& update = c.photo.owner == StoredPhoto::Catch ? ADOC_AggiornaFotoPreda
                                                                   : ADOC_AggiornaFotoReportage;
             update.setParams({c.newPath, c.photo.id, c.photo.path});
             update.execute();
         }
-        ADOC_Conferma.execute();
-    } catch (...) {
-        try {
-            ADOC_Annulla.execute();
-        } catch (const EngineError&) {
-            // The failure that stopped the changes is the one to report.
-        }
-        throw;
-    }
+    });
     return int(changes.size());
 }

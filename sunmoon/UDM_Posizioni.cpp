@@ -1,5 +1,6 @@
 #include "sunmoon/UDM_Posizioni.h"
 
+#include "data/CommandTransaction.h"
 #include "data/U_QFile.h"
 #include "engine/EngineError.h"
 
@@ -33,8 +34,7 @@ void TDM_Posizioni::Store(const QList<Lake>& changed) {
     for (Command* c :
          {&ADOC_Inizio, &ADOC_Conferma, &ADOC_Annulla, &ADOC_SalvaPosizione, &ADOC_TogliPosizione})
         c->setSql(text(*c));
-    ADOC_Inizio.execute();
-    try {
+    RunInTransaction(ADOC_Inizio, ADOC_Conferma, ADOC_Annulla, [&] {
         for (const Lake& lake : changed) {
             if (lake.latitude && lake.longitude) {
                 ADOC_SalvaPosizione.setParams({lake.id, *lake.latitude, *lake.longitude});
@@ -44,13 +44,5 @@ void TDM_Posizioni::Store(const QList<Lake>& changed) {
                 ADOC_TogliPosizione.execute();
             }
         }
-        ADOC_Conferma.execute();
-    } catch (...) {
-        try {
-            ADOC_Annulla.execute();
-        } catch (const EngineError&) {
-            // The failure that stopped the changes is the one to report.
-        }
-        throw;
-    }
+    });
 }
