@@ -124,26 +124,24 @@ void TAnglersPanel::setEditable(bool on) {
 }
 
 void TAnglersPanel::AddSessionAngler() {
-    if (!sessionSaved())
-        return; // the list's hint says why
-    int angler = 0;
-    if (!selectedKey(DBLookupListBox1, &angler)) {
-        showError(kAddWithoutSelection);
-        return;
-    }
-    m_module->AnglerCommand(1, angler);
-    DBLookupListBox1->clearKeyValue();
-    m_module->RefreshAnglers();
+    // The available list forgets its pick, so the next double click must choose again.
+    MoveAngler({DBLookupListBox1, 1, kAddWithoutSelection, true});
 }
 
 void TAnglersPanel::RemoveSessionAngler() {
+    MoveAngler({DBLookupListBox2, 2, kRemoveWithoutSelection, false});
+}
+
+void TAnglersPanel::MoveAngler(const AnglerMove& move) {
     if (!sessionSaved())
-        return;
+        return; // the list's hint says why
     int angler = 0;
-    if (!selectedKey(DBLookupListBox2, &angler)) {
-        showError(kRemoveWithoutSelection);
+    if (!selectedKey(move.from, &angler)) {
+        showError(move.withoutSelection);
         return;
     }
-    m_module->AnglerCommand(2, angler);
+    m_module->AnglerCommand(move.command, angler);
+    if (move.forgetChoice)
+        move.from->clearKeyValue();
     m_module->RefreshAnglers();
 }

@@ -41,7 +41,17 @@ public:
     QAction* MenuItem1;
 
 private:
+    // One way across: the list chosen from, its command in the module's angler commands,
+    // the text when nothing is chosen, and whether the list forgets its choice afterwards.
+    struct AnglerMove {
+        DBLookupListBox* from;
+        int command;
+        const QString& withoutSelection;
+        bool forgetChoice;
+    };
+
     bool sessionSaved() const;
+    void MoveAngler(const AnglerMove& move);
 
     QGroupBox* m_group;
     TDM_Sessioni* m_module = nullptr;
