@@ -18,7 +18,12 @@
 
 #include <QApplication>
 
-Program::Program() = default;
+Program::Program()
+    : dmConn(DM_Conn), dmSessioni(DM_Sessioni), frmUscita(FrmUscita), dmElenco(DM_Elenco),
+      dmReportage(DM_Reportage), frmReportage(FrmReportage), frmCambiaElenco(FrmCambiaElenco),
+      frmVisFoto(FrmVisFoto), frmStat(FrmStat), dmStatistiche(DM_Statistiche), frmAbout(FrmAbout) {}
+
+Program::~Program() = default;
 
 bool Program::claimLogbook() {
     switch (m_lock.claim(ProgramDir() + QStringLiteral("DATA2.MDB"))) {
@@ -37,11 +42,9 @@ bool Program::claimLogbook() {
 void Program::create() {
     // 1. The application title is set by the program entry before this runs.
     // 2. The main window, hidden; its creation brings up the splash with its fade running.
-    frmUscita = std::make_unique<TFrmUscita>();
-    FrmUscita = frmUscita.get();
+    frmUscita.create();
     // 3. The connection.
-    dmConn = std::make_unique<TDM_Conn>();
-    DM_Conn = dmConn.get();
+    dmConn.create();
     dmConn->FolderReadOnly = m_folderReadOnly;
     Guarded([this] { dmConn->DataModuleCreate(); });
     //    An older logbook is brought up to the program's format before any module reads it.
@@ -51,70 +54,25 @@ void Program::create() {
     });
     // 4. The sessions module: its sixteen queries, loaded and opened. The main window's
     //    controls are bound to its data sources as soon as it exists.
-    dmSessioni = std::make_unique<TDM_Sessioni>(&dmConn->ADOConnection1);
-    DM_Sessioni = dmSessioni.get();
+    dmSessioni.create(&dmConn->ADOConnection1);
     Guarded([this] { dmSessioni->DataModuleCreate(); });
     Guarded([this] { frmUscita->BindDataSources(); });
     // 5. The lists module: its nine list queries.
-    dmElenco = std::make_unique<TDM_Elenco>(&dmConn->ADOConnection1);
-    DM_Elenco = dmElenco.get();
+    dmElenco.create(&dmConn->ADOConnection1);
     Guarded([this] { dmElenco->DataModuleCreate(); });
     // 6. The reportage module: nothing happens at its creation.
-    dmReportage = std::make_unique<TDM_Reportage>(&dmConn->ADOConnection1);
-    DM_Reportage = dmReportage.get();
+    dmReportage.create(&dmConn->ADOConnection1);
     // 7. The hidden windows, in this order: reportage, list editor, photo viewer, statistics.
-    Guarded([this] {
-        frmReportage = std::make_unique<TFrmReportage>();
-        FrmReportage = frmReportage.get();
-    });
-    Guarded([this] {
-        frmCambiaElenco = std::make_unique<TFrmCambiaElenco>();
-        FrmCambiaElenco = frmCambiaElenco.get();
-    });
-    Guarded([this] {
-        frmVisFoto = std::make_unique<TFrmVisFoto>();
-        FrmVisFoto = frmVisFoto.get();
-    });
-    Guarded([this] {
-        frmStat = std::make_unique<TFrmStat>();
-        FrmStat = frmStat.get();
-    });
+    Guarded([this] { frmReportage.create(); });
+    Guarded([this] { frmCambiaElenco.create(); });
+    Guarded([this] { frmVisFoto.create(); });
+    Guarded([this] { frmStat.create(); });
     // 8. The statistics module, the last data module.
-    dmStatistiche = std::make_unique<TDM_Statistiche>(&dmConn->ADOConnection1);
-    DM_Statistiche = dmStatistiche.get();
+    dmStatistiche.create(&dmConn->ADOConnection1);
     Guarded([this] { dmStatistiche->DataModuleCreate(); });
     // 9. The About box, hidden.
-    Guarded([this] {
-        frmAbout = std::make_unique<TFrmAbout>();
-        FrmAbout = frmAbout.get();
-    });
+    Guarded([this] { frmAbout.create(); });
     // 10. The event loop is the caller's: the splash fades in, holds, fades out and shows
     //     the main window.
     frmUscita->StartSplashFade();
-}
-
-Program::~Program() {
-    FrmAbout = nullptr;
-    frmAbout.reset();
-    DM_Statistiche = nullptr;
-    dmStatistiche.reset();
-    FrmStat = nullptr;
-    frmStat.reset();
-    FrmVisFoto = nullptr;
-    frmVisFoto.reset();
-    FrmCambiaElenco = nullptr;
-    frmCambiaElenco.reset();
-    FrmReportage = nullptr;
-    frmReportage.reset();
-    DM_Reportage = nullptr;
-    dmReportage.reset();
-    DM_Elenco = nullptr;
-    dmElenco.reset();
-    DM_Sessioni = nullptr;
-    // The window's controls let go of the modules' data sources before the modules go.
-    frmUscita.reset();
-    FrmUscita = nullptr;
-    dmSessioni.reset();
-    DM_Conn = nullptr;
-    dmConn.reset();
 }

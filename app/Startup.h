@@ -1,8 +1,7 @@
 #pragma once
 
+#include "app/Registered.h"
 #include "data/LogbookLock.h"
-
-#include <memory>
 
 class TDM_Conn;
 class TDM_Elenco;
@@ -16,9 +15,12 @@ class TFrmReportage;
 class TFrmUscita;
 class TFrmVisFoto;
 
-// Every window and data module of the program, created once in the fixed start-up order and
-// destroyed in the reverse order. While it lives, the program-wide names (FrmUscita,
-// DM_Conn, DM_Sessioni, ...) point into it.
+// Every window and data module of the program, created once in the fixed start-up order.
+// They are destroyed in the reverse order of the members below, which is not quite the
+// reverse of their creation: the main window, made first, goes just before the sessions
+// module, after every other window and module, because its controls are bound to that
+// module's data sources. While one lives, its program-wide name (FrmUscita, DM_Conn,
+// DM_Sessioni, ...) points at it; the name is cleared before it goes.
 class Program {
 public:
     Program();
@@ -35,19 +37,19 @@ public:
     // start-up goes on with the next step.
     void create();
 
-    std::unique_ptr<TFrmUscita> frmUscita;
-    std::unique_ptr<TDM_Conn> dmConn;
-    std::unique_ptr<TDM_Sessioni> dmSessioni;
-    std::unique_ptr<TDM_Elenco> dmElenco;
-    std::unique_ptr<TDM_Reportage> dmReportage;
-    std::unique_ptr<TFrmReportage> frmReportage;
-    std::unique_ptr<TFrmCambiaElenco> frmCambiaElenco;
-    std::unique_ptr<TFrmVisFoto> frmVisFoto;
-    std::unique_ptr<TFrmStat> frmStat;
-    std::unique_ptr<TDM_Statistiche> dmStatistiche;
-    std::unique_ptr<TFrmAbout> frmAbout;
-
 private:
+    // In the order opposite to their destruction.
+    Registered<TDM_Conn> dmConn;
+    Registered<TDM_Sessioni> dmSessioni;
+    Registered<TFrmUscita> frmUscita;
+    Registered<TDM_Elenco> dmElenco;
+    Registered<TDM_Reportage> dmReportage;
+    Registered<TFrmReportage> frmReportage;
+    Registered<TFrmCambiaElenco> frmCambiaElenco;
+    Registered<TFrmVisFoto> frmVisFoto;
+    Registered<TFrmStat> frmStat;
+    Registered<TDM_Statistiche> dmStatistiche;
+    Registered<TFrmAbout> frmAbout;
     LogbookLock m_lock;
     bool m_folderReadOnly = false;
 };

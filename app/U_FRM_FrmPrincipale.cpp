@@ -85,26 +85,27 @@ bool SaveOrSayWhy(Query& rows) {
 
 // The three record tool bars lie over the groups, so they are children of the window.
 RecordToolBarLayout sessionToolBar() {
-    return {"TB_Sessione",
-            {40, 195, 271, 37},
-            "DBN_Sessioni",
-            124,
-            34,
-            -1,
-            0,
-            30,
-            RecordButtons(QStringLiteral("Sessione"), {35, 35, 34, 35},
-                          QStringLiteral("Nuova sessione"),
-                          QStringLiteral("Elimina questa sessione"))};
+    return {.name = "TB_Sessione",
+            .rect = {40, 195, 271, 37},
+            .navigatorName = "DBN_Sessioni",
+            .navigatorWidth = 124,
+            .buttonHeight = 34,
+            .pictureSize = 30,
+            .buttons = RecordButtons(QStringLiteral("Sessione"), {35, 35, 34, 35},
+                                     QStringLiteral("Nuova sessione"),
+                                     QStringLiteral("Elimina questa sessione"))};
 }
 
 // The groundbait and catch bars: a 104-pixel navigator and four buttons of 30, 24 high.
 RecordToolBarLayout detailToolBar(const char* name, const QRect& rect, const char* navigator,
                                   const QString& suffix, const QString& newHint,
                                   const QString& deleteHint) {
-    return {name, rect, navigator,
-            104,  24,   -1,
-            0,    20,   RecordButtons(suffix, {30, 30, 30, 30}, newHint, deleteHint)};
+    return {.name = name,
+            .rect = rect,
+            .navigatorName = navigator,
+            .navigatorWidth = 104,
+            .pictureSize = 20,
+            .buttons = RecordButtons(suffix, {30, 30, 30, 30}, newHint, deleteHint)};
 }
 
 } // namespace

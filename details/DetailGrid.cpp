@@ -9,8 +9,7 @@ DBGrid* MakeDetailGrid(QWidget* parent, const char* name, const QRect& rect) {
     auto* grid = new DBGrid(parent);
     grid->setObjectName(QLatin1String(name));
     grid->setGeometry(rect);
-    grid->setOptions({/*titles=*/true, /*rowIndicator=*/false, /*columnLines=*/true,
-                      /*rowLines=*/true});
+    grid->setOptions({.rowIndicator = false});
     grid->setFont(UiFonts::sansSerifPixels(12));
     QPalette p = grid->palette();
     p.setColor(QPalette::Base, QColor(0xD5, 0xFF, 0xD0));

@@ -65,8 +65,7 @@ TFrmCambiaElenco::TFrmCambiaElenco(QWidget* parent)
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setGeometry(8, 11, 169, 164);
     DBGrid1->setFont(UiFonts::sansSerifPoints(9));
-    DBGrid1->setOptions({/*titles=*/false, /*rowIndicator=*/false, /*columnLines=*/false,
-                         /*rowLines=*/true});
+    DBGrid1->setOptions({.titles = false, .rowIndicator = false, .columnLines = false});
     DBGrid1->setDataSource(DM_Elenco ? &DM_Elenco->DS_Elenco : nullptr);
 
     TB_Sessione = new RecordToolBar(GroupBox1, ElementToolBarLayout({36, 176, 105, 26}));

@@ -59,8 +59,7 @@ TFrmReportage::TFrmReportage(QWidget* parent)
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setGeometry(7, 490, 244, 81);
     DBGrid1->setFont(UiFonts::sansSerifPixels(12));
-    DBGrid1->setOptions({/*titles=*/false, /*rowIndicator=*/false, /*columnLines=*/false,
-                         /*rowLines=*/true});
+    DBGrid1->setOptions({.titles = false, .rowIndicator = false, .columnLines = false});
 
     TB_Sessione = new RecordToolBar(this, ElementToolBarLayout({253, 515, 102, 26}));
 

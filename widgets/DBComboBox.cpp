@@ -5,6 +5,7 @@
 #include "widgets/EditColours.h"
 #include "widgets/ErrorGuard.h"
 
+#include <QScopedValueRollback>
 #include <algorithm>
 
 DBComboBox::DBComboBox(QWidget* parent) : QComboBox(parent) {
@@ -19,9 +20,8 @@ void DBComboBox::reload() {
     Query* q = m_link.activeDataSet();
     const int field = m_link.fieldIndex();
     const int index = (q && field >= 0) ? findText(q->displayText(field)) : -1;
-    m_loading = true;
+    const QScopedValueRollback loading(m_loading, true);
     setCurrentIndex(q && field >= 0 && !q->value(field).isNull() ? index : -1);
-    m_loading = false;
 }
 
 void DBComboBox::choose(int index) {
@@ -64,16 +64,17 @@ void DBLookupComboBox::setListField(const QString& field) {
 
 void DBLookupComboBox::rebuild() {
     const QVariant picked = m_link.dataSource() ? QVariant() : keyValue();
-    m_loading = true;
-    clear();
-    // The first entry is empty, so a value can be set back to none.
-    addItem(QString(), QVariant());
-    for (const FieldLink::Choice& choice : m_list.choices(m_keyField))
-        if (!choice.key.isNull())
-            addItem(choice.text, choice.key);
-    if (!m_link.dataSource()) // a pick list keeps what was picked, if the list still has it
-        setCurrentIndex(picked.isNull() ? -1 : std::max(findData(picked), 0));
-    m_loading = false;
+    {
+        const QScopedValueRollback loading(m_loading, true);
+        clear();
+        // The first entry is empty, so a value can be set back to none.
+        addItem(QString(), QVariant());
+        for (const FieldLink::Choice& choice : m_list.choices(m_keyField))
+            if (!choice.key.isNull())
+                addItem(choice.text, choice.key);
+        if (!m_link.dataSource()) // a pick list keeps what was picked, if the list still has it
+            setCurrentIndex(picked.isNull() ? -1 : std::max(findData(picked), 0));
+    }
     reload();
 }
 
@@ -93,9 +94,8 @@ void DBLookupComboBox::reload() {
             }
         }
     }
-    m_loading = true;
+    const QScopedValueRollback loading(m_loading, true);
     setCurrentIndex(index);
-    m_loading = false;
 }
 
 void DBLookupComboBox::choose(int index) {

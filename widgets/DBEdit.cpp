@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QValidator>
 
 namespace {
@@ -100,9 +101,10 @@ void DBEdit::focusOutEvent(QFocusEvent* event) {
     try {
         m_link.flush();
     } catch (const ConversionError& e) {
-        m_reporting = true;
-        showError(e.message());
-        m_reporting = false;
+        {
+            const QScopedValueRollback reporting(m_reporting, true);
+            showError(e.message());
+        }
         selectAll();
         setFocus();
     } catch (...) {

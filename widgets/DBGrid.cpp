@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QStyledItemDelegate>
 
 const QString DBGrid::kDeleteQuestion = QStringLiteral("Delete record?");
@@ -90,7 +91,7 @@ QString DBGrid::columnTitle(int column) const {
 }
 
 void DBGrid::onCurrentRowMoved(int row) {
-    m_syncing = true;
+    const QScopedValueRollback syncing(m_syncing, true);
     if (row < 0) {
         selectionModel()->clearSelection();
     } else {
@@ -99,7 +100,6 @@ void DBGrid::onCurrentRowMoved(int row) {
                                                       QItemSelectionModel::Rows);
         scrollTo(target);
     }
-    m_syncing = false;
 }
 
 void DBGrid::onViewRowChanged(const QModelIndex& current) {

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QToolTip>
 
 DBLookupListBox::DBLookupListBox(QWidget* parent) : QListWidget(parent) {
@@ -17,10 +18,9 @@ DBLookupListBox::DBLookupListBox(QWidget* parent) : QListWidget(parent) {
 
 void DBLookupListBox::clearKeyValue() {
     m_key = QVariant();
-    m_rebuilding = true;
+    const QScopedValueRollback rebuilding(m_rebuilding, true);
     setCurrentItem(nullptr);
     clearSelection();
-    m_rebuilding = false;
 }
 
 void DBLookupListBox::setKeyField(const QString& field) {
@@ -29,7 +29,7 @@ void DBLookupListBox::setKeyField(const QString& field) {
 }
 
 void DBLookupListBox::rebuild() {
-    m_rebuilding = true;
+    const QScopedValueRollback rebuilding(m_rebuilding, true);
     clear();
     for (const FieldLink::Choice& choice : m_list.choices(m_keyField)) {
         auto* item = new QListWidgetItem(choice.text, this);
@@ -37,7 +37,6 @@ void DBLookupListBox::rebuild() {
         if (!m_key.isNull() && choice.key == m_key)
             setCurrentItem(item);
     }
-    m_rebuilding = false;
 }
 
 void DBLookupListBox::mousePressEvent(QMouseEvent* event) {

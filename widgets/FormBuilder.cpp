@@ -7,6 +7,7 @@
 #include "widgets/ToolButton.h"
 
 #include <QLabel>
+#include <stdexcept>
 
 namespace {
 
@@ -86,6 +87,11 @@ QWidget* FormBuilder::find(const char* name) const {
     return nullptr;
 }
 
+void FormBuilder::missing(const char* name) {
+    throw std::logic_error(std::string("Nessun controllo adatto di nome ") + name +
+                           " nella tabella del pannello");
+}
+
 void FormBuilder::bind(DataSource* source) const {
     for (const Built& b : m_built) {
         if (!b.field)
@@ -106,9 +112,8 @@ void FormBuilder::bind(DataSource* source) const {
 
 void FormBuilder::bindLookup(const char* name, DataSource* list, const QString& keyField,
                              const QString& shownField) const {
-    if (auto* box = control<DBLookupComboBox>(name)) {
-        box->setListSource(list);
-        box->setKeyField(keyField);
-        box->setListField(shownField);
-    }
+    auto* box = control<DBLookupComboBox>(name);
+    box->setListSource(list);
+    box->setKeyField(keyField);
+    box->setListField(shownField);
 }

@@ -46,18 +46,25 @@ public:
     QWidget* add(const FormField& field);
     void add(const std::vector<FormField>& fields);
 
-    // The control named so (exactly), of the expected kind; null when there is none.
+    // The control named so (exactly), of the expected kind. A name the table does not hold,
+    // or a control of another kind, is a fault of the panel's code: it throws
+    // std::logic_error naming the control, so the panel cannot start half built.
     template <class Control> Control* control(const char* name) const {
-        return qobject_cast<Control*>(find(name));
+        auto* c = qobject_cast<Control*>(find(name));
+        if (!c)
+            missing(name);
+        return c;
     }
     // Binds every data control built so far to its field of `source`.
     void bind(DataSource* source) const;
-    // A lookup drop-down's list: the list's data source, key field and shown field.
+    // A lookup drop-down's list: the list's data source, key field and shown field. Throws
+    // like control() when `name` is no lookup drop-down of the table.
     void bindLookup(const char* name, DataSource* list, const QString& keyField,
                     const QString& shownField) const;
 
 private:
     QWidget* find(const char* name) const;
+    [[noreturn]] static void missing(const char* name);
     QLabel* label(const FormLabel& label);
 
     struct Built {

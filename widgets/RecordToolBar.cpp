@@ -109,15 +109,12 @@ std::vector<RecordButtonSpec> RecordButtons(const QString& suffix, const int (&w
 }
 
 RecordToolBarLayout ElementToolBarLayout(const QRect& rect) {
-    return {"TB_Sessione",
-            rect,
-            nullptr,
-            0,
-            22,
-            2,
-            2,
-            16,
-            RecordButtons(QStringLiteral("Sessione"), {23, 23, 23, 23},
-                          QStringLiteral("Nuovo elemento"),
-                          QStringLiteral("Elimina l'elemento corrente"))};
+    return {.name = "TB_Sessione",
+            .rect = rect,
+            .buttonHeight = 22,
+            .firstButtonLeft = 2,
+            .spacing = 2,
+            .buttons = RecordButtons(QStringLiteral("Sessione"), {23, 23, 23, 23},
+                                     QStringLiteral("Nuovo elemento"),
+                                     QStringLiteral("Elimina l'elemento corrente"))};
 }

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 
 const QString TypedTextLink::kNegativeNumber = QStringLiteral("Il valore non può essere negativo.");
 
@@ -48,9 +49,8 @@ void TypedTextLink::reload() {
     const QString text = (q && field >= 0) ? q->displayText(field) : QString();
     if (text == m_shown())
         return;
-    m_showing = true;
+    const QScopedValueRollback showing(m_showing, true);
     m_show(text);
-    m_showing = false;
 }
 
 bool TypedTextLink::beginTyping() {

@@ -423,7 +423,8 @@ void TestDataControls::gridColumns() {
     QCOMPARE(grid->columnTitle(0), QStringLiteral("Note"));
     QVERIFY(grid->isColumnVisible(0));
     // Options.
-    grid->setOptions({false, false, false, true});
+    grid->setOptions(
+        {.titles = false, .rowIndicator = false, .columnLines = false, .rowLines = true});
     QVERIFY(grid->horizontalHeader()->isHidden());
     QVERIFY(grid->verticalHeader()->isHidden());
     QCOMPARE(grid->selectionBehavior(), QAbstractItemView::SelectRows);
