@@ -39,42 +39,52 @@ FormLabel before(const char* text, const QRect& control) {
     return {QString::fromUtf8(text), control.left() - 4, control.top() + 3, true};
 }
 
-FormField field(const char* name, FormControl kind, const QRect& rect, const char* field,
-                const char* label, int limit = 0, const QString& hint = {}) {
-    return {name, kind, rect, field, limit, hint, before(label, rect)};
+FormField field(FormTarget target, const char* name, FormControl kind, const QRect& rect,
+                const char* field, const char* label, int limit = 0, FormLookup lookup = {},
+                const QString& hint = {}) {
+    return {.name = name,
+            .kind = kind,
+            .rect = rect,
+            .field = field,
+            .limit = limit,
+            .hint = hint,
+            .label = before(label, rect),
+            .lookup = lookup,
+            .target = std::move(target)};
 }
 
-FormField listButton(const char* name, int top) {
-    return {name, FormControl::ListButton, {442, top, 20, 20}};
+// The list buttons stand in one column at the right of the drop-downs.
+FormField listButton(FormTarget target, const char* name, int top, FormList list) {
+    return ListButtonRow(std::move(target), name, {442, top, 20, 20}, std::move(list));
 }
 
 // The catch's controls in tab order, then the hidden path box and the list buttons.
-std::vector<FormField> catchFields() {
+std::vector<FormField> catchFields(TCatchPanel& p) {
     using K = FormControl;
+    const QString hourHint = QStringLiteral("Fascia oraria in h");
+    // clang-format off
     return {
-        field("DBEdit2", K::Edit, {270, 10, 76, 21}, "Data", "Data:", 10),
-        field("DBLookupComboBox7", K::Lookup, {401, 10, 71, 21}, "Nm_Ora", "Ora:", 0,
-              QStringLiteral("Fascia oraria in h")),
-        field("DBComboTipoPreda", K::FixedList, {270, 35, 76, 21}, "Ds_tipo", "Tipo:"),
-        field("DBEdit3", K::Edit, {401, 35, 37, 21}, "Peso", "Kg:", 6),
-        field("DBLookupComboBox2", K::Lookup, {270, 60, 170, 21}, "Nm_Pescatore", "Carpista:"),
-        field("DBLookupComboBox3", K::Lookup, {270, 85, 170, 21}, "Nm_Esca", "Esca:"),
-        field("DBLookupComboBox4", K::Lookup, {270, 110, 170, 21}, "Nm_innesco", "Innesco:"),
-        field("DBLookupComboBox5", K::Lookup, {270, 135, 170, 21}, "Nm_montatura", "Montatura:"),
-        field("DBEdit4", K::Edit, {295, 161, 56, 21}, "Profondita", "Profondità:", 4),
-        field("DBLookupComboBox6", K::Lookup, {295, 188, 145, 21}, "Nm_CondMeteo",
-              "Condizioni meteo:", 12),
-        field("DBLookupComboBox1", K::Lookup, {295, 213, 146, 21}, "Nm_Vento_direz",
-              "Tipo vento:", 12),
-        field("DBComboBox2", K::FixedList, {295, 238, 146, 21}, "Ds_Vento_intens",
-              "Forza vento:", 12),
-        {"DBEditQPredeImg", K::Edit, {10, 205, 156, 21}, "Foto"},
-        listButton("SpeedButton5", 85),
-        listButton("SpeedButton6", 110),
-        listButton("SpeedButton7", 135),
-        listButton("SpeedButton8", 188),
-        listButton("SpeedButton3", 213),
+        field(into(p.DBEdit2), "DBEdit2", K::Edit, {270, 10, 76, 21}, "Data", "Data:", 10),
+        field(into(p.DBLookupComboBox7), "DBLookupComboBox7", K::Lookup, {401, 10, 71, 21}, "Nm_Ora", "Ora:", 0, {"Ds_Orario", "Id_Orario", "Ds_Orario"}, hourHint),
+        field(into(p.DBComboTipoPreda), "DBComboTipoPreda", K::FixedList, {270, 35, 76, 21}, "Ds_tipo", "Tipo:"),
+        field(into(p.DBEdit3), "DBEdit3", K::Edit, {401, 35, 37, 21}, "Peso", "Kg:", 6),
+        // Only the anglers of the session: a catch goes to one of them.
+        field(into(p.DBLookupComboBox2), "DBLookupComboBox2", K::Lookup, {270, 60, 170, 21}, "Nm_Pescatore", "Carpista:", 0, {"DS_QSESSCarpisti", "Id_Pescatore", "Ds_pescatore"}),
+        field(into(p.DBLookupComboBox3), "DBLookupComboBox3", K::Lookup, {270, 85, 170, 21}, "Nm_Esca", "Esca:", 0, {"DS_QEsche", "Id_Esca", "Ds_Esca"}),
+        field(into(p.DBLookupComboBox4), "DBLookupComboBox4", K::Lookup, {270, 110, 170, 21}, "Nm_innesco", "Innesco:", 0, {"DS_Innesco", "Id_innesco", "Ds_innesco"}),
+        field(into(p.DBLookupComboBox5), "DBLookupComboBox5", K::Lookup, {270, 135, 170, 21}, "Nm_montatura", "Montatura:", 0, {"DS_Montature", "Id_Montatura", "DS_Montatura"}),
+        field(into(p.DBEdit4), "DBEdit4", K::Edit, {295, 161, 56, 21}, "Profondita", "Profondità:", 4),
+        field(into(p.DBLookupComboBox6), "DBLookupComboBox6", K::Lookup, {295, 188, 145, 21}, "Nm_CondMeteo", "Condizioni meteo:", 12, {"DS_QTipoCondMeteo", "Id_Condmeteo", "Ds_Condmeteo"}),
+        field(into(p.DBLookupComboBox1), "DBLookupComboBox1", K::Lookup, {295, 213, 146, 21}, "Nm_Vento_direz", "Tipo vento:", 12, {"DS_QTipovento", "Id_tipovento", "ds_tipovento"}),
+        field(into(p.DBComboBox2), "DBComboBox2", K::FixedList, {295, 238, 146, 21}, "Ds_Vento_intens", "Forza vento:", 12),
+        {.name = "DBEditQPredeImg", .kind = K::HiddenEdit, .rect = {10, 205, 156, 21}, .field = "Foto", .target = into(p.DBEditQPredeImg)},
+        listButton(into(p.SpeedButton5), "SpeedButton5", 85, {"ELENCO ESCHE", 5, {"ADOQ_Esche"}}),
+        listButton(into(p.SpeedButton6), "SpeedButton6", 110, {"ELENCO INNESCHI", 6, {"ADOQ_Innesco"}}),
+        listButton(into(p.SpeedButton7), "SpeedButton7", 135, {"ELENCO MONTATURE", 7, {"ADOQ_Montature"}}),
+        listButton(into(p.SpeedButton8), "SpeedButton8", 188, {"ELENCO CONDIZIONI METEO", 8, {"ADOQ_TipoCondMeteo"}}),
+        listButton(into(p.SpeedButton3), "SpeedButton3", 213, {"ELENCO VENTI", 3, {"ADOQ_Tipovento"}}),
     };
+    // clang-format on
 }
 
 // With `on` off, the only use, the grid shows the date, the type and the weight.
@@ -108,38 +118,18 @@ TCatchPanel::TCatchPanel(QGroupBox* groupBox3, RecordToolBar* toolBar)
     : TDetailPanel(groupBox3, toolBar), TB_Prede(toolBar), DBN_Prede(toolBar->navigator()),
       m_group(groupBox3) {
     DBGrid2 = MakeDetailGrid(groupBox3, "DBGrid2", {5, 15, 191, 151});
-    m_form.add(catchFields());
-    DBEdit2 = m_form.control<DBEdit>("DBEdit2");
-    DBLookupComboBox7 = m_form.control<DBLookupComboBox>("DBLookupComboBox7");
+    m_form.add(catchFields(*this));
     // "03:00 - 06:00" is wider than the hour box: the band is shown whole in a narrower face.
     ShowEntriesWhole(DBLookupComboBox7);
-    DBComboTipoPreda = m_form.control<DBComboBox>("DBComboTipoPreda");
     DBComboTipoPreda->addItems({QStringLiteral("Regina"), QStringLiteral("Specchi"),
                                 QStringLiteral("Cuoio"), QStringLiteral("Lineare"),
                                 QStringLiteral("Amur"), QStringLiteral("Koi")});
-    DBEdit3 = m_form.control<DBEdit>("DBEdit3");
-    DBLookupComboBox2 = m_form.control<DBLookupComboBox>("DBLookupComboBox2");
-    DBLookupComboBox3 = m_form.control<DBLookupComboBox>("DBLookupComboBox3");
-    DBLookupComboBox4 = m_form.control<DBLookupComboBox>("DBLookupComboBox4");
-    DBLookupComboBox5 = m_form.control<DBLookupComboBox>("DBLookupComboBox5");
-    DBEdit4 = m_form.control<DBEdit>("DBEdit4");
     for (DBEdit* measure : {DBEdit3, DBEdit4})
         measure->setNonNegative(true);
-    DBLookupComboBox6 = m_form.control<DBLookupComboBox>("DBLookupComboBox6");
-    DBLookupComboBox1 = m_form.control<DBLookupComboBox>("DBLookupComboBox1");
-    DBComboBox2 = m_form.control<DBComboBox>("DBComboBox2");
     DBComboBox2->addItems({QStringLiteral("Assente"), QStringLiteral("Molto debole"),
                            QStringLiteral("Debole"), QStringLiteral("Moderato"),
                            QStringLiteral("Forte"), QStringLiteral("Molto Forte"),
                            QStringLiteral("Tempesta")});
-    DBEditQPredeImg = m_form.control<DBEdit>("DBEditQPredeImg");
-    DBEditQPredeImg->setVisible(false);
-    DBEditQPredeImg->setFocusPolicy(Qt::NoFocus);
-    SpeedButton5 = m_form.control<ToolButton>("SpeedButton5");
-    SpeedButton6 = m_form.control<ToolButton>("SpeedButton6");
-    SpeedButton7 = m_form.control<ToolButton>("SpeedButton7");
-    SpeedButton8 = m_form.control<ToolButton>("SpeedButton8");
-    SpeedButton3 = m_form.control<ToolButton>("SpeedButton3");
 
     // The photo area: a silver frame, the preview over it, three buttons on its corners.
     Shape1 = new QFrame(groupBox3);
@@ -188,31 +178,7 @@ void TCatchPanel::bind(TDM_Sessioni& module) {
     DBGrid2->setDataSource(catches);
     DBN_Prede->setDataSource(catches);
     m_form.bind(catches);
-    struct Lookup {
-        const char* box;
-        DataSource* list;
-        const char* key;
-        const char* shown;
-    };
-    const Lookup lookups[] = {
-        {"DBLookupComboBox7", &module.Ds_Orario, "Id_Orario", "Ds_Orario"},
-        // Only the anglers of the session: a catch goes to one of them.
-        {"DBLookupComboBox2", &module.DS_QSESSCarpisti, "Id_Pescatore", "Ds_pescatore"},
-        {"DBLookupComboBox3", &module.DS_QEsche, "Id_Esca", "Ds_Esca"},
-        {"DBLookupComboBox4", &module.DS_Innesco, "Id_innesco", "Ds_innesco"},
-        {"DBLookupComboBox5", &module.DS_Montature, "Id_Montatura", "DS_Montatura"},
-        {"DBLookupComboBox6", &module.DS_QTipoCondMeteo, "Id_Condmeteo", "Ds_Condmeteo"},
-        {"DBLookupComboBox1", &module.DS_QTipovento, "Id_tipovento", "ds_tipovento"},
-    };
-    for (const Lookup& l : lookups)
-        m_form.bindLookup(l.box, l.list, QLatin1String(l.key), QLatin1String(l.shown));
-    ConnectListEditorButtons(
-        this,
-        {{SpeedButton5, QStringLiteral("ELENCO ESCHE"), 5, {&module.ADOQ_Esche}},
-         {SpeedButton6, QStringLiteral("ELENCO INNESCHI"), 6, {&module.ADOQ_Innesco}},
-         {SpeedButton7, QStringLiteral("ELENCO MONTATURE"), 7, {&module.ADOQ_Montature}},
-         {SpeedButton8, QStringLiteral("ELENCO CONDIZIONI METEO"), 8, {&module.ADOQ_TipoCondMeteo}},
-         {SpeedButton3, QStringLiteral("ELENCO VENTI"), 3, {&module.ADOQ_Tipovento}}});
+    ConnectListEditorButtons(this, m_form.bindLists(module));
 }
 
 void TCatchPanel::reloaded() {
@@ -221,11 +187,10 @@ void TCatchPanel::reloaded() {
 }
 
 void TCatchPanel::SetCatchEditable(bool on) {
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             SB_Prede_ZoomImg, SB_Prede_ApriImg, SpeedButton10, DBLookupComboBox7, DBEdit2, DBEdit3,
-             DBEdit4, DBComboTipoPreda, DBLookupComboBox2, DBLookupComboBox3, DBLookupComboBox4,
-             DBLookupComboBox5, DBLookupComboBox6, DBLookupComboBox1, DBComboBox2})
-        w->setEnabled(on); // white when on, button face when off (the edit colours)
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{SB_Prede_ZoomImg, SB_Prede_ApriImg, SpeedButton10})
+        w->setEnabled(on);
+    m_form.setEditable(on);
 }
 
 void TCatchPanel::SetupCatchGrid(bool on) {

@@ -17,42 +17,40 @@
 
 namespace {
 
-// The day's three groundbait types and quantities, in tab order.
-std::vector<FormField> groundbaitFields() {
-    using K = FormControl;
-    const QString kg = QStringLiteral("Kg:");
+// A groundbait type and its quantity on one line of the panel.
+FormField type(FormTarget target, const char* name, int top, const char* field, const char* label) {
+    return {.name = name,
+            .kind = FormControl::Lookup,
+            .rect = {50, top, 166, 21},
+            .field = field,
+            .label = {QString::fromUtf8(label), 5, top + 3},
+            .lookup = {"DS_QELPastura", "Id_tppastura", "Ds_tipopastura"},
+            .target = std::move(target)};
+}
+
+FormField quantity(FormTarget target, const char* name, int top, const char* field) {
+    return {.name = name,
+            .kind = FormControl::Edit,
+            .rect = {245, top, 41, 21},
+            .field = field,
+            .limit = 5,
+            .label = {QStringLiteral("Kg:"), 225, top + 3},
+            .target = std::move(target)};
+}
+
+// The day's three groundbait types and quantities, in tab order, then the list button.
+std::vector<FormField> groundbaitFields(TGroundbaitPanel& p) {
+    // clang-format off
     return {
-        {"DBLookupComboPastura1",
-         K::Lookup,
-         {50, 185, 166, 21},
-         "Nm_pastura1",
-         0,
-         {},
-         {QStringLiteral("Past. 1:"), 5, 188}},
-        {"DBEditQpastura1", K::Edit, {245, 185, 41, 21}, "q_pastura1", 5, {}, {kg, 225, 188}},
-        {"DBLookupComboPastura2",
-         K::Lookup,
-         {50, 210, 166, 21},
-         "Nm_pastura2",
-         0,
-         {},
-         {QStringLiteral("Past. 2:"), 5, 213}},
-        {"DBEditQpastura2", K::Edit, {245, 210, 41, 21}, "q_pastura2", 5, {}, {kg, 225, 213}},
-        {"DBLookupComboPastura3",
-         K::Lookup,
-         {50, 235, 166, 21},
-         "Nm_pastura3",
-         0,
-         {},
-         {QStringLiteral("Past. 3:"), 5, 238}},
-        {"DBEditQpastura3", K::Edit, {245, 235, 41, 21}, "q_pastura3", 5, {}, {kg, 225, 238}},
-        {"SpeedButton4",
-         K::ListButton,
-         {5, 266, 20, 19},
-         nullptr,
-         0,
-         QStringLiteral("Modifica l'elenco delle pasturazioni")},
+        type(into(p.DBLookupComboPastura1), "DBLookupComboPastura1", 185, "Nm_pastura1", "Past. 1:"),
+        quantity(into(p.DBEditQpastura1), "DBEditQpastura1", 185, "q_pastura1"),
+        type(into(p.DBLookupComboPastura2), "DBLookupComboPastura2", 210, "Nm_pastura2", "Past. 2:"),
+        quantity(into(p.DBEditQpastura2), "DBEditQpastura2", 210, "q_pastura2"),
+        type(into(p.DBLookupComboPastura3), "DBLookupComboPastura3", 235, "Nm_pastura3", "Past. 3:"),
+        quantity(into(p.DBEditQpastura3), "DBEditQpastura3", 235, "q_pastura3"),
+        ListButtonRow(into(p.SpeedButton4), "SpeedButton4", {5, 266, 20, 19}, {"ELENCO PASTURAZIONI", 4, {"ADOQ_ELPastura"}}, QStringLiteral("Modifica l'elenco delle pasturazioni")),
     };
+    // clang-format on
 }
 
 // The grid's nine columns by position: the day and the three quantities are shown.
@@ -75,16 +73,9 @@ std::vector<GridColumn> groundbaitColumns() {
 TGroundbaitPanel::TGroundbaitPanel(QGroupBox* groupBox2, RecordToolBar* toolBar)
     : TDetailPanel(groupBox2, toolBar), TB_Pastura(toolBar), DBN_Pastura(toolBar->navigator()) {
     DBGrid1 = MakeDetailGrid(groupBox2, "DBGrid1", {5, 15, 281, 166});
-    m_form.add(groundbaitFields());
-    DBLookupComboPastura1 = m_form.control<DBLookupComboBox>("DBLookupComboPastura1");
-    DBLookupComboPastura2 = m_form.control<DBLookupComboBox>("DBLookupComboPastura2");
-    DBLookupComboPastura3 = m_form.control<DBLookupComboBox>("DBLookupComboPastura3");
-    DBEditQpastura1 = m_form.control<DBEdit>("DBEditQpastura1");
-    DBEditQpastura2 = m_form.control<DBEdit>("DBEditQpastura2");
-    DBEditQpastura3 = m_form.control<DBEdit>("DBEditQpastura3");
+    m_form.add(groundbaitFields(*this));
     for (DBEdit* quantity : {DBEditQpastura1, DBEditQpastura2, DBEditQpastura3})
         quantity->setNonNegative(true);
-    SpeedButton4 = m_form.control<ToolButton>("SpeedButton4");
     SBNew_Pastura = toolBar->button(opNew);
     SBCancel_Pastura = toolBar->button(opCancel);
     SBSave_Pastura = toolBar->button(opSave);
@@ -103,12 +94,7 @@ void TGroundbaitPanel::bind(TDM_Sessioni& module) {
     DBGrid1->setDataSource(days);
     DBN_Pastura->setDataSource(days);
     m_form.bind(days);
-    for (const char* box :
-         {"DBLookupComboPastura1", "DBLookupComboPastura2", "DBLookupComboPastura3"})
-        m_form.bindLookup(box, &module.DS_QELPastura, QStringLiteral("Id_tppastura"),
-                          QStringLiteral("Ds_tipopastura"));
-    ConnectListEditorButtons(
-        this, {{SpeedButton4, QStringLiteral("ELENCO PASTURAZIONI"), 4, {&module.ADOQ_ELPastura}}});
+    ConnectListEditorButtons(this, m_form.bindLists(module));
 }
 
 void TGroundbaitPanel::reloaded() {
@@ -121,10 +107,7 @@ void TGroundbaitPanel::SetupGroundbaitGrid() {
 }
 
 void TGroundbaitPanel::SetGroundbaitEditable(bool on) {
-    for (QWidget* w : std::initializer_list<QWidget*>{DBLookupComboPastura1, DBLookupComboPastura2,
-                                                      DBLookupComboPastura3, DBEditQpastura1,
-                                                      DBEditQpastura2, DBEditQpastura3})
-        w->setEnabled(on); // white when on, button face when off (the edit colours)
+    m_form.setEditable(on);
 }
 
 void TGroundbaitPanel::SetGroundbaitNavigation(bool on) {

@@ -37,75 +37,45 @@ namespace {
 
 const QString kLakesHint = QStringLiteral("Modifica l'elenco dei laghi");
 
+// A control named as the field it shows, with the label before it (and the unit after it).
+FormField field(FormTarget target, const char* name, FormControl kind, const QRect& rect, int limit,
+                FormLabel label, FormLookup lookup = {}, FormLabel unit = {}) {
+    return {.name = name,
+            .kind = kind,
+            .rect = rect,
+            .field = name,
+            .limit = limit,
+            .label = std::move(label),
+            .unit = std::move(unit),
+            .lookup = lookup,
+            .target = std::move(target)};
+}
+
+// Both list buttons carry the lakes' hint.
+FormField listButton(FormTarget target, const char* name, int top, FormList list) {
+    return ListButtonRow(std::move(target), name, {226, top, 20, 20}, std::move(list), kLakesHint);
+}
+
 // The session's controls in tab order, each with the label before it and the unit after it.
-std::vector<FormField> sessionFields() {
+std::vector<FormField> sessionFields(TSessionPanel& p) {
     using K = FormControl;
     const QString degrees = QStringLiteral("°C");
+    // clang-format off
     return {
-        {"DS_tipouscita",
-         K::Lookup,
-         {72, 18, 153, 21},
-         "Nm_TipoUscita",
-         12,
-         {},
-         {QStringLiteral("Durata:"), 8, 21}},
-        {"DataDa",
-         K::Edit,
-         {72, 45, 65, 21},
-         "DataDa",
-         10,
-         {},
-         {QStringLiteral("Data: Da"), 8, 48}},
-        {"DataA", K::Edit, {160, 45, 65, 21}, "DataA", 10, {}, {QStringLiteral("A"), 146, 48}},
-        {"Nm_lago",
-         K::Lookup,
-         {72, 73, 153, 21},
-         "Nm_lago",
-         12,
-         {},
-         {QStringLiteral("Lago:"), 8, 76}},
-        {"Nm_temp",
-         K::Edit,
-         {184, 102, 41, 21},
-         "Nm_temp",
-         4,
-         {},
-         {QStringLiteral("Temperatura esterna:"), 8, 105},
-         {degrees, 229, 105}},
-        {"Nm_TempAcqua",
-         K::Edit,
-         {184, 130, 41, 21},
-         "Nm_TempAcqua",
-         4,
-         {},
-         {QStringLiteral("Temperatura acqua:"), 8, 133},
-         {degrees, 229, 133}},
-        {"Nm_ProfRilev",
-         K::Edit,
-         {193, 160, 32, 21},
-         "Nm_ProfRilev",
-         5,
-         {},
-         {QStringLiteral("Profondità di rilevamento:"), 8, 163},
-         {QStringLiteral("mt."), 229, 163}},
-        {"DBLookupComboBox8",
-         K::Lookup,
-         {360, 20, 145, 21},
-         "Nm_luna",
-         0,
-         {},
-         {QStringLiteral("Fase lunare:"), 270, 23}},
-        {"Note",
-         K::Memo,
-         {360, 45, 406, 86},
-         "Note",
-         0,
-         {},
-         {QStringLiteral("Note:"), 355, 48, /*alignRight=*/true}},
-        {"Nm_Stagione", K::Edit, {230, 45, 26, 21}, "Nm_Stagione"},
-        {"SpeedButton9", K::ListButton, {226, 18, 20, 20}, nullptr, 0, kLakesHint},
-        {"SpeedButton1", K::ListButton, {226, 73, 20, 20}, nullptr, 0, kLakesHint},
+        {.name = "DS_tipouscita", .kind = K::Lookup, .rect = {72, 18, 153, 21}, .field = "Nm_TipoUscita", .limit = 12, .label = {QStringLiteral("Durata:"), 8, 21}, .lookup = {"DS_TipoSessione", "Id_TipoSessione", "Ds_TipoSessione"}, .target = into(p.DS_tipouscita)},
+        field(into(p.DataDa), "DataDa", K::Edit, {72, 45, 65, 21}, 10, {QStringLiteral("Data: Da"), 8, 48}),
+        field(into(p.DataA), "DataA", K::Edit, {160, 45, 65, 21}, 10, {QStringLiteral("A"), 146, 48}),
+        field(into(p.Nm_lago), "Nm_lago", K::Lookup, {72, 73, 153, 21}, 12, {QStringLiteral("Lago:"), 8, 76}, {"DS_QLago", "Id_lago", "Ds_desc"}),
+        field(into(p.Nm_temp), "Nm_temp", K::Edit, {184, 102, 41, 21}, 4, {QStringLiteral("Temperatura esterna:"), 8, 105}, {}, {degrees, 229, 105}),
+        field(into(p.Nm_TempAcqua), "Nm_TempAcqua", K::Edit, {184, 130, 41, 21}, 4, {QStringLiteral("Temperatura acqua:"), 8, 133}, {}, {degrees, 229, 133}),
+        field(into(p.Nm_ProfRilev), "Nm_ProfRilev", K::Edit, {193, 160, 32, 21}, 5, {QStringLiteral("Profondità di rilevamento:"), 8, 163}, {}, {QStringLiteral("mt."), 229, 163}),
+        {.name = "DBLookupComboBox8", .kind = K::Lookup, .rect = {360, 20, 145, 21}, .field = "Nm_luna", .label = {QStringLiteral("Fase lunare:"), 270, 23}, .lookup = {"Ds_luna", "Id_luna", "Ds_luna"}, .target = into(p.DBLookupComboBox8)},
+        field(into(p.Note), "Note", K::Memo, {360, 45, 406, 86}, 0, {QStringLiteral("Note:"), 355, 48, /*alignRight=*/true}),
+        field(into(p.Nm_Stagione), "Nm_Stagione", K::HiddenEdit, {230, 45, 26, 21}, 0, {}),
+        listButton(into(p.SpeedButton9), "SpeedButton9", 18, {"ELENCO TIPO SESSIONE", 9, {"ADOQ_TipoSessione"}}),
+        listButton(into(p.SpeedButton1), "SpeedButton1", 73, {"ELENCO LAGHI", 1, {"ADOQ_Lago"}}),
     };
+    // clang-format on
 }
 
 } // namespace
@@ -113,23 +83,9 @@ std::vector<FormField> sessionFields() {
 TSessionPanel::TSessionPanel(QGroupBox* groupBox1, RecordToolBar* toolBar, QGroupBox* anglersGroup)
     : ModulePanel(groupBox1), TB_Sessione(toolBar), DBN_Sessioni(toolBar->navigator()),
       m_group(groupBox1), m_anglers(anglersGroup), m_form(groupBox1, UiFonts::sansSerifPixels(12)) {
-    m_form.add(sessionFields());
-    DS_tipouscita = m_form.control<DBLookupComboBox>("DS_tipouscita");
-    DataDa = m_form.control<DBEdit>("DataDa");
-    DataA = m_form.control<DBEdit>("DataA");
-    Nm_lago = m_form.control<DBLookupComboBox>("Nm_lago");
-    Nm_temp = m_form.control<DBEdit>("Nm_temp");
-    Nm_TempAcqua = m_form.control<DBEdit>("Nm_TempAcqua");
-    Nm_ProfRilev = m_form.control<DBEdit>("Nm_ProfRilev");
+    m_form.add(sessionFields(*this));
     Nm_ProfRilev->setNonNegative(true);
-    DBLookupComboBox8 = m_form.control<DBLookupComboBox>("DBLookupComboBox8");
-    Note = m_form.control<DBMemo>("Note");
     Note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Nm_Stagione = m_form.control<DBEdit>("Nm_Stagione");
-    Nm_Stagione->setVisible(false);
-    Nm_Stagione->setFocusPolicy(Qt::NoFocus);
-    SpeedButton9 = m_form.control<ToolButton>("SpeedButton9");
-    SpeedButton1 = m_form.control<ToolButton>("SpeedButton1");
 
     SBReportage_sessione = new ToolButton(groupBox1);
     SBReportage_sessione->setObjectName(QStringLiteral("SBReportage_sessione"));
@@ -163,16 +119,7 @@ void TSessionPanel::bind(TDM_Sessioni& module) {
     DataSource* sessions = &module.DS_QSessioni;
     DBN_Sessioni->setDataSource(sessions);
     m_form.bind(sessions);
-    m_form.bindLookup("DS_tipouscita", &module.DS_TipoSessione, QStringLiteral("Id_TipoSessione"),
-                      QStringLiteral("Ds_TipoSessione"));
-    m_form.bindLookup("Nm_lago", &module.DS_QLago, QStringLiteral("Id_lago"),
-                      QStringLiteral("Ds_desc"));
-    m_form.bindLookup("DBLookupComboBox8", &module.Ds_luna, QStringLiteral("Id_luna"),
-                      QStringLiteral("Ds_luna"));
-    ConnectListEditorButtons(
-        this,
-        {{SpeedButton1, QStringLiteral("ELENCO LAGHI"), 1, {&module.ADOQ_Lago}},
-         {SpeedButton9, QStringLiteral("ELENCO TIPO SESSIONE"), 9, {&module.ADOQ_TipoSessione}}});
+    ConnectListEditorButtons(this, m_form.bindLists(module));
     sessions->addPendingEditor(this);
     // The start date written (on leaving its box, or at Save) presets an empty moon phase.
     connect(sessions, &DataSource::fieldChanged, this,
@@ -311,10 +258,8 @@ void TSessionPanel::SetSessionBrowsing(bool on) {
 }
 
 void TSessionPanel::SetSessionEditable(bool on) {
-    for (QWidget* w : std::initializer_list<QWidget*>{DS_tipouscita, DataDa, DataA, Nm_lago,
-                                                      Nm_temp, Nm_TempAcqua, Nm_ProfRilev,
-                                                      DBLookupComboBox8, Note, m_anglers})
-        w->setEnabled(on);
+    m_form.setEditable(on);
+    m_anglers->setEnabled(on);
     updateReportageButton();
 }
 
