@@ -12,6 +12,7 @@
 #include "engine/Query.h"
 #include "lists/UDM_Elenco.h"
 #include "photos/UDM_Foto.h"
+#include "photos/U_FRM_FrmImportaFoto.h"
 #include "photos/U_FRM_FrmTrovaFoto.h"
 #include "print/BlankSessionForm.h"
 #include "print/PdfSave.h"
@@ -149,6 +150,10 @@ void TFrmUscita::buildMenu() {
     PosizioneLaghi1->setObjectName(QStringLiteral("PosizioneLaghi1"));
     SoleLuna1 = Menu1->addAction(QStringLiteral("Sole e l&una..."));
     SoleLuna1->setObjectName(QStringLiteral("SoleLuna1"));
+    ImportaFoto1 = Menu1->addAction(QStringLiteral("&Importa foto della sessione..."));
+    ImportaFoto1->setObjectName(QStringLiteral("ImportaFoto1"));
+    // Its state follows the current session; checked again whenever the menu opens.
+    connect(Menu1, &QMenu::aboutToShow, this, &TFrmUscita::UpdateSessionFeatures);
     Menu1->setToolTipsVisible(true); // the hint of an item that is off
     Menu1->addSeparator()->setObjectName(QStringLiteral("N1"));
     Esci1 = Menu1->addAction(MenuPictures::exit(), QStringLiteral("&Esci"));
@@ -166,6 +171,7 @@ void TFrmUscita::buildMenu() {
     ConnectGuarded(TrovaFoto1, &QAction::triggered, this, &TFrmUscita::TrovaFoto1Click);
     ConnectGuarded(PosizioneLaghi1, &QAction::triggered, this, &TFrmUscita::PosizioneLaghi1Click);
     ConnectGuarded(SoleLuna1, &QAction::triggered, this, &TFrmUscita::SoleLuna1Click);
+    ConnectGuarded(ImportaFoto1, &QAction::triggered, this, &TFrmUscita::ImportaFoto1Click);
     ConnectGuarded(Esci1, &QAction::triggered, this, &TFrmUscita::Esci1Click);
     ConnectGuarded(About2, &QAction::triggered, this, &TFrmUscita::About2Click);
 }
@@ -288,6 +294,7 @@ void TFrmUscita::RefreshMainWindow() {
     // 11-12. The reportage entries and their count on the reportage button.
     DM_Reportage->RefreshReportage();
     SessionPanel->showReportageCount(DM_Reportage->ReportageCount());
+    UpdateSessionFeatures();
 }
 
 bool TFrmUscita::SavePendingDetails(const Query* except) {
@@ -461,6 +468,22 @@ void TFrmUscita::SoleLuna1Click() {
     TFrmSoleLuna window(module, this);
     window.Prepare(DM_Sessioni ? DM_Sessioni->CurrentSessionId() : 0);
     ShowModal(window);
+}
+
+void TFrmUscita::UpdateSessionFeatures() {
+    ImportaFoto1->setEnabled(SessionPanel->savedSessionCurrent());
+}
+
+void TFrmUscita::ImportaFoto1Click() {
+    // What is being typed in a catch is saved first: the catches are read again after.
+    if (!DM_Sessioni || !SessionPanel->savedSessionCurrent() || !SavePendingDetails())
+        return;
+    TDM_ImportaFoto module(&DM_Conn->ADOConnection1);
+    TFrmImportaFoto window(module, this);
+    if (!window.Prepare(DM_Sessioni->CurrentSessionId()))
+        return;
+    ShowModal(window);
+    RefreshMainWindow(); // the catches' previews and the reportage count
 }
 
 void TFrmUscita::Esci1Click() {

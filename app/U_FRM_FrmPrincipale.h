@@ -60,6 +60,10 @@ public:
     void PosizioneLaghi1Click();
     // The sun's and the moon's times for every day of the current session.
     void SoleLuna1Click();
+    // The photos of a folder for the current session's catches and reportage.
+    void ImportaFoto1Click();
+    // The items that need a saved current session are on only when there is one.
+    void UpdateSessionFeatures();
     // The items that need a newer logbook format are on only where the logbook has it; the
     // others carry kNeedsFormat as their hint. Run once the connection is open.
     void UpdateFormatFeatures();
@@ -82,6 +86,7 @@ public:
     QAction* TrovaFoto1;
     QAction* PosizioneLaghi1;
     QAction* SoleLuna1;
+    QAction* ImportaFoto1;
     QAction* Esci1;
     QMenu* About1;
     QAction* About2;

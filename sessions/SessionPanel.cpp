@@ -263,12 +263,15 @@ void TSessionPanel::SetSessionEditable(bool on) {
     updateReportageButton();
 }
 
+bool TSessionPanel::savedSessionCurrent() const {
+    return m_module && m_module->ADOQ_Sessioni.isOpen() && m_module->SessionCount() > 0 &&
+           !sessionBeingInserted();
+}
+
 void TSessionPanel::updateReportageButton() {
-    // Usable whenever a saved session is current: not in the empty look, and not while a
-    // new session has no key yet for reportage entries to carry.
-    const bool usable = m_module && m_module->ADOQ_Sessioni.isOpen() &&
-                        m_module->SessionCount() > 0 && !sessionBeingInserted();
-    SBReportage_sessione->setEnabled(usable);
+    // Usable whenever a saved session is current: a new session has no key yet for reportage
+    // entries to carry.
+    SBReportage_sessione->setEnabled(savedSessionCurrent());
 }
 
 void TSessionPanel::DeriveSeason() {

@@ -41,6 +41,8 @@ public:
     void setNavigation(bool on) override { SetSessionBrowsing(on); }
     // The refresh's last step: the reportage button's caption.
     void showReportageCount(int count);
+    // A saved session is current: not the empty look, and not a new session still unsaved.
+    bool savedSessionCurrent() const;
 
     void SBNew_SessioneClick();
     void SBSave_SessioneClick();

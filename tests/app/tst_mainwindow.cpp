@@ -78,7 +78,8 @@ void TestMainWindow::menu() {
         items << (a->isSeparator() ? QStringLiteral("-") : a->text());
     QCOMPARE(items, QStringList({"&Statistiche", "S&tampa modulo", "Salva modulo come &PDF...",
                                  "Esporta in &CSV...", "Trova &foto spostate...",
-                                 "Posizione dei &laghi...", "Sole e l&una...", "-", "&Esci"}));
+                                 "Posizione dei &laghi...", "Sole e l&una...",
+                                 "&Importa foto della sessione...", "-", "&Esci"}));
     QCOMPARE(w.About1->actions().size(), 1);
     QCOMPARE(w.About2->text(), QStringLiteral("&About..."));
     QCOMPARE(w.Statistiche1->icon().availableSizes().value(0), QSize(16, 16));

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QPainter>
 #include <QtEndian>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <libexif/exif-data.h>
@@ -51,7 +52,9 @@ QByteArray solidJpeg(QSize size, QColor colour) {
     return encode(image, "JPG", 90);
 }
 
-QByteArray withExif(const QByteArray& jpeg, int orientation, const QByteArray& thumbnail) {
+// The JPEG with an APP1 block holding the EXIF data made of these entries.
+static QByteArray withExifBlock(const QByteArray& jpeg, int orientation,
+                                const QByteArray& thumbnail, const QByteArray& taken) {
     ExifData* exif = exif_data_new();
     exif_data_set_byte_order(exif, EXIF_BYTE_ORDER_INTEL);
     ExifEntry* entry = exif_entry_new();
@@ -59,6 +62,15 @@ QByteArray withExif(const QByteArray& jpeg, int orientation, const QByteArray& t
     exif_entry_initialize(entry, EXIF_TAG_ORIENTATION);
     exif_set_short(entry->data, EXIF_BYTE_ORDER_INTEL, ExifShort(orientation));
     exif_entry_unref(entry);
+    if (!taken.isEmpty()) {
+        // Initialised with the current time as 19 characters and a terminating zero.
+        ExifEntry* time = exif_entry_new();
+        exif_content_add_entry(exif->ifd[EXIF_IFD_EXIF], time);
+        exif_entry_initialize(time, EXIF_TAG_DATE_TIME_ORIGINAL);
+        std::memset(time->data, 0, time->size);
+        std::memcpy(time->data, taken.constData(), std::min(size_t(taken.size()), size_t(19)));
+        exif_entry_unref(time);
+    }
     if (!thumbnail.isEmpty()) {
         // Freed by exif_data_unref with the default allocator.
         exif->data = static_cast<unsigned char*>(std::malloc(size_t(thumbnail.size())));
@@ -75,6 +87,14 @@ QByteArray withExif(const QByteArray& jpeg, int orientation, const QByteArray& t
     app1.append(size, 2).append(reinterpret_cast<const char*>(block), qsizetype(length));
     std::free(block);
     return jpeg.left(2) + app1 + jpeg.mid(2);
+}
+
+QByteArray withExif(const QByteArray& jpeg, int orientation, const QByteArray& thumbnail) {
+    return withExifBlock(jpeg, orientation, thumbnail, {});
+}
+
+QByteArray withTakingTime(const QByteArray& jpeg, const QByteArray& taken) {
+    return withExifBlock(jpeg, 1, {}, taken);
 }
 
 QByteArray withBitmapSize(QByteArray bitmap, int width, int height) {
