@@ -41,15 +41,19 @@ QString dateText(const QDate& d) {
 }
 
 QString catchText(int number, const TDM_ImportaFoto::CatchRow& c) {
-    QStringList parts{QStringLiteral("Preda %1").arg(number)};
-    parts << (c.match.date.isValid() ? dateText(c.match.date) : QStringLiteral("senza data"));
+    // "Preda 5: 08/03/2023 06:00 - 09:00, Specchi 7,65 kg": commas part the pieces, so the
+    // weight keeps its decimal comma without a comma beside it.
+    QString when = c.match.date.isValid() ? dateText(c.match.date) : QStringLiteral("senza data");
     if (!c.match.band.isEmpty())
-        parts << c.match.band;
+        when += QLatin1Char(' ') + c.match.band;
+    QStringList what;
     if (!c.kind.isEmpty())
-        parts << c.kind;
+        what << c.kind;
     if (!c.weight.isEmpty())
-        parts << c.weight + QStringLiteral(" kg");
-    QString text = parts.join(QStringLiteral(", "));
+        what << c.weight + QStringLiteral(" kg");
+    QString text = QStringLiteral("Preda %1: %2").arg(number).arg(when);
+    if (!what.isEmpty())
+        text += QStringLiteral(", ") + what.join(QLatin1Char(' '));
     if (c.match.hasPhoto)
         text += QStringLiteral(" (ha già una foto)");
     return text;
@@ -61,7 +65,7 @@ TFrmImportaFoto::TFrmImportaFoto(TDM_ImportaFoto& module, QWidget* parent)
     : QDialog(parent), m_module(module) {
     setObjectName(QStringLiteral("FrmImportaFoto"));
     setWindowTitle(kCaption);
-    resize(820, 480);
+    resize(940, 520);
     auto* column = new QVBoxLayout(this);
     Session = new QLabel(this);
     Session->setObjectName(QStringLiteral("Session"));
@@ -96,10 +100,11 @@ TFrmImportaFoto::TFrmImportaFoto(TDM_ImportaFoto& module, QWidget* parent)
         {QStringLiteral("Foto"), QStringLiteral("Scattata"), QStringLiteral("Uso")});
     List->setRootIsDecorated(false);
     List->setIconSize(kPreview);
-    List->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    // The use is what the angler reads and changes: it takes the room that is left.
+    List->header()->setStretchLastSection(true);
+    List->header()->setSectionResizeMode(0, QHeaderView::Interactive);
+    List->header()->resizeSection(0, 230);
     List->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    List->header()->setSectionResizeMode(2, QHeaderView::Interactive);
-    List->header()->resizeSection(2, 300);
     column->addWidget(List);
     auto* buttons = new QHBoxLayout;
     Confirm = new QPushButton(QStringLiteral("&Importa"), this);
@@ -257,10 +262,10 @@ void TFrmImportaFoto::updateCount() {
                           .arg(toCatch)
                           .arg(toReportage)
                           .arg(outside)};
-    if (m_scan.unreadable + m_scan.empty > 0)
-        parts << QStringLiteral("File saltati: %1 non leggibili, %2 vuoti.")
-                     .arg(m_scan.unreadable)
-                     .arg(m_scan.empty);
+    if (m_scan.empty > 0)
+        parts << QStringLiteral("Saltati perché vuoti: %1.").arg(m_scan.empty);
+    if (m_scan.unreadable > 0)
+        parts << QStringLiteral("Saltati perché non leggibili: %1.").arg(m_scan.unreadable);
     if (m_scan.damagedExif > 0)
         parts << QStringLiteral("Dati EXIF danneggiati: %1 (usata l'ora del file).")
                      .arg(m_scan.damagedExif);

@@ -240,7 +240,7 @@ void TestPhotoImport::windowStoresTheChosenUses() {
     const QString first = photo(QStringLiteral("sessione/2-regina.jpg"), "2019:06:10 07:10:00");
     const QString night = photo(QStringLiteral("sessione/3-cuoio.jpg"), "2019:06:11 22:20:00");
     const QString before = photo(QStringLiteral("sessione/4-prima.jpg"), "2019:06:08 12:00:00");
-    const QString kept = m_disk.filePath(QStringLiteral("gia/preda2.jpg"));
+    write(QStringLiteral("sessione/vuota.jpg"), {}); // counted, never a box of its own
     start();
     openWindow([&](TFrmImportaFoto& w) {
         QCOMPARE(w.windowTitle(), TFrmImportaFoto::kCaption);
@@ -253,13 +253,12 @@ void TestPhotoImport::windowStoresTheChosenUses() {
         QCOMPARE(w.List->topLevelItem(3)->text(1),
                  QStringLiteral("08/06/2019 12:00 - fuori dalla sessione"));
         QVERIFY(!w.List->topLevelItem(0)->icon(0).isNull()); // the preview
-        const QString catch1 =
-            QStringLiteral("Preda 1, 10/06/2019, 06:00 - 09:00, Regina, 12,5 kg");
-        const QString catch3 = QStringLiteral("Preda 3, 11/06/2019, 21:00 - 24:00, Cuoio");
+        const QString catch1 = QStringLiteral("Preda 1: 10/06/2019 06:00 - 09:00, Regina 12,5 kg");
+        const QString catch3 = QStringLiteral("Preda 3: 11/06/2019 21:00 - 24:00, Cuoio");
         QCOMPARE(useTexts(w), QStringList({"Reportage", catch1, catch3, "Nessuno"}));
         QCOMPARE(w.Count->text(),
                  QStringLiteral("Foto nella cartella: 4; proposte per una preda: 2, per il "
-                                "reportage: 1; fuori dalla sessione: 1."));
+                                "reportage: 1; fuori dalla sessione: 1. Saltati perché vuoti: 1."));
         // The camera was 90 minutes behind: the dawn photo now falls in the first band
         // and the one after it goes to the reportage.
         w.Minutes->setValue(30);
@@ -278,8 +277,8 @@ void TestPhotoImport::windowStoresTheChosenUses() {
         QCOMPARE(f.stored(QStringLiteral("SELECT count(*) FROM TReportage")).toInt(), 0);
         // The photo before the session goes to the catch that has one; the night photo
         // to nothing.
-        last->setCurrentIndex(last->findText(QStringLiteral("Preda 2, 10/06/2019, 06:00 - "
-                                                            "09:00, Specchi (ha già una foto)")));
+        last->setCurrentIndex(last->findText(
+            QStringLiteral("Preda 2: 10/06/2019 06:00 - 09:00, Specchi (ha già una foto)")));
         QComboBox* third = w.useBox(2);
         third->setCurrentIndex(third->findText(QStringLiteral("Nessuno")));
         QTest::mouseClick(w.Confirm, Qt::LeftButton);
@@ -297,14 +296,13 @@ void TestPhotoImport::windowStoresTheChosenUses() {
                  .toString(),
              QStringLiteral("1|1-alba|") + dawn);
     Q_UNUSED(night);
-    Q_UNUSED(kept);
     // A second import of the same folder proposes nothing for what is stored already.
     openWindow([&](TFrmImportaFoto& w) {
         w.ScanFolder(m_disk.filePath(QStringLiteral("sessione")));
         QCOMPARE(w.List->topLevelItem(0)->text(1),
                  QStringLiteral("10/06/2019 05:40 - già nella sessione"));
         QCOMPARE(useTexts(w).mid(0, 3),
-                 QStringList({"Nessuno", "Nessuno", "Preda 3, 11/06/2019, 21:00 - 24:00, Cuoio"}));
+                 QStringList({"Nessuno", "Nessuno", "Preda 3: 11/06/2019 21:00 - 24:00, Cuoio"}));
     });
 }
 
