@@ -5,7 +5,10 @@
 #include "details/DetailGrid.h"
 #include "details/U_FRM_FrmVisFoto.h"
 #include "engine/Query.h"
+#include "engine/TextConversion.h"
 #include "lists/ListEditorButtons.h"
+#include "photos/PhotoMatch.h"
+#include "photos/PhotoScan.h"
 #include "sessions/UDM_Sessioni.h"
 #include "widgets/DBComboBox.h"
 #include "widgets/DBEdit.h"
@@ -280,9 +283,28 @@ void TCatchPanel::OPD_PredeCanClose(const QString& fileName) {
     // its change runs the preview.
     const QString before = DBEditQPredeImg->text();
     catches.setValue(QStringLiteral("Foto"), fileName);
+    TakeTimeFromPhoto(fileName);
     // A new path was previewed by the box's change; the same path again is read anew.
     if (DBEditQPredeImg->text() == before)
         ReloadCatchPhoto();
+}
+
+void TCatchPanel::TakeTimeFromPhoto(const QString& fileName) {
+    Query& catches = m_module->ADOQ_SESSPrede;
+    if (catches.state() != DataSetState::Insert ||
+        !catches.value(QStringLiteral("Data")).isNull() ||
+        !catches.value(QStringLiteral("Nm_Ora")).isNull())
+        return;
+    const auto photo = PhotoScan::readPhoto(QFileInfo(fileName));
+    if (!photo || !photo->taken.isValid())
+        return;
+    catches.setValue(QStringLiteral("Data"), TextConversion::dateToIso(photo->taken.date()));
+    QList<std::pair<qint64, QString>> bands;
+    const Query& list = m_module->ADOQ_Orario;
+    for (int row = 0; list.isOpen() && row < list.bufferedRowCount(); ++row)
+        bands.push_back({list.rowValue(row, 0).toLongLong(), list.rowValue(row, 1).toString()});
+    if (const qint64 band = PhotoMatch::bandHolding(bands, photo->taken.time()))
+        catches.setValue(QStringLiteral("Nm_Ora"), band);
 }
 
 void TCatchPanel::SB_Prede_ZoomImgClick() {

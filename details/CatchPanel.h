@@ -48,6 +48,9 @@ public:
     void SB_Prede_ApriImgClick();
     // The user confirmed a file in the open dialog.
     void OPD_PredeCanClose(const QString& fileName);
+    // A new catch whose date and hour band are both empty takes them from its photo's taking
+    // time (the camera's, else the file's); the band only when one of the list holds it.
+    void TakeTimeFromPhoto(const QString& fileName);
     void DBEditQPredeImgChange();
     void SB_Prede_ZoomImgClick();
     void SpeedButton10Click();

@@ -24,6 +24,18 @@ std::optional<Minutes> bandMinutes(const QString& text) {
     return Minutes{*start, *end < *start ? *end + 24 * 60 : *end};
 }
 
+qint64 bandHolding(const QList<std::pair<qint64, QString>>& bands, const QTime& time) {
+    if (!time.isValid())
+        return 0;
+    const int minute = time.hour() * 60 + time.minute();
+    for (const auto& [id, text] : bands)
+        if (const auto band = bandMinutes(text))
+            for (const int m : {minute, minute + 24 * 60})
+                if (band->start <= m && m < band->end)
+                    return id;
+    return 0;
+}
+
 QList<Proposal> propose(const Session& session, const QList<Catch>& catches,
                         const QList<Photo>& photos, int correctionMinutes,
                         const QSet<QString>& storedPaths) {

@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QString>
 #include <optional>
+#include <utility>
 
 // Which use each photo of a folder is proposed for in a session, from its taking time alone:
 // the catch of that day whose hour band holds the time and that has no photo yet, else the
@@ -51,6 +52,10 @@ struct Minutes {
     int start = 0, end = 0;
 };
 std::optional<Minutes> bandMinutes(const QString& text);
+
+// The first of the hour bands (id and text) that holds a time of day, a band past midnight
+// holding the small hours; 0 when none does.
+qint64 bandHolding(const QList<std::pair<qint64, QString>>& bands, const QTime& time);
 
 // One proposal per photo, in the photos' order. `storedPaths`: the paths the session's
 // catches and reportage already hold.

@@ -25,6 +25,37 @@ bool isPhotoName(const QString& fileName) {
            suffix == QLatin1String("bmp");
 }
 
+std::optional<Found> readPhoto(const QFileInfo& info, Result* counts) {
+    Result ignored;
+    Result& c = counts ? *counts : ignored;
+    if (info.size() == 0) {
+        ++c.empty;
+        return std::nullopt;
+    }
+    QFile file(info.filePath());
+    if (!file.open(QIODevice::ReadOnly)) {
+        ++c.unreadable;
+        return std::nullopt;
+    }
+    Found found{info.absoluteFilePath(), {}, true};
+    if (info.suffix().compare(QLatin1String("bmp"), Qt::CaseInsensitive) != 0) {
+        const QByteArray start = file.read(kExifReach);
+        if (start.isEmpty()) {
+            ++c.unreadable;
+            return std::nullopt;
+        }
+        const ExifTakingTime exif = ReadExifTakingTime(start);
+        c.damagedExif += exif.damaged;
+        if (exif.taken.isValid()) {
+            found.taken = exif.taken;
+            found.fileTime = false;
+        }
+    }
+    if (found.fileTime)
+        found.taken = wallClock(info.lastModified());
+    return found;
+}
+
 Result scanFolder(const QString& folder) {
     Result result;
     const QDir dir(folder);
@@ -34,36 +65,10 @@ Result scanFolder(const QString& folder) {
     }
     const QFileInfoList entries =
         dir.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo& info : entries) {
-        if (!isPhotoName(info.fileName()))
-            continue;
-        if (info.size() == 0) {
-            ++result.empty;
-            continue;
-        }
-        QFile file(info.filePath());
-        if (!file.open(QIODevice::ReadOnly)) {
-            ++result.unreadable;
-            continue;
-        }
-        Found found{info.absoluteFilePath(), {}, true};
-        if (info.suffix().compare(QLatin1String("bmp"), Qt::CaseInsensitive) != 0) {
-            const QByteArray start = file.read(kExifReach);
-            if (start.isEmpty()) {
-                ++result.unreadable;
-                continue;
-            }
-            const ExifTakingTime exif = ReadExifTakingTime(start);
-            result.damagedExif += exif.damaged;
-            if (exif.taken.isValid()) {
-                found.taken = exif.taken;
-                found.fileTime = false;
-            }
-        }
-        if (found.fileTime)
-            found.taken = wallClock(info.lastModified());
-        result.photos.push_back(found);
-    }
+    for (const QFileInfo& info : entries)
+        if (isPhotoName(info.fileName()))
+            if (const auto found = readPhoto(info, &result))
+                result.photos.push_back(*found);
     return result;
 }
 

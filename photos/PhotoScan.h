@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QList>
 #include <QString>
+#include <optional>
 
 // The photos of one folder (not its subfolders): every JPEG and bitmap with its taking time,
 // the camera's (EXIF DateTimeOriginal) when it has one, else the file's modification time,
@@ -25,6 +27,9 @@ struct Result {
 };
 
 Result scanFolder(const QString& folder);
+
+// One photo's taking time as the scan reads it; nothing for an empty or unreadable file.
+std::optional<Found> readPhoto(const QFileInfo& file, Result* counts = nullptr);
 
 // Whether the file name is one the picture loader reads as a photo (jpg, jpeg, bmp).
 bool isPhotoName(const QString& fileName);

@@ -3,12 +3,15 @@
 // of a folder that counts what it cannot use, and the window in the real program storing every
 // chosen path in one transaction, or nothing when a change fails.
 #include "app/U_FRM_FrmPrincipale.h"
+#include "details/CatchPanel.h"
 #include "photos/PhotoMatch.h"
 #include "photos/PhotoScan.h"
 #include "photos/U_FRM_FrmImportaFoto.h"
 #include "sessions/SessionPanel.h"
+#include "sessions/UDM_Sessioni.h"
 #include "tests/support/TestPictures.h"
 #include "tests/support/WindowFixture.h"
+#include "widgets/DBEdit.h"
 #include "widgets/ToolButton.h"
 
 #include <QAction>
@@ -35,6 +38,7 @@ private slots:
     void windowStoresTheChosenUses();
     void aFailingChangeStoresNothing();
     void onlyForASavedSessionWithADate();
+    void aNewCatchTakesItsPhotosTime();
 
 private:
     WindowFixture f;
@@ -51,8 +55,9 @@ private:
         return write(name, TestPictures::withTakingTime(TestPictures::jpeg({80, 60}), taken));
     }
     // A session of 10 and 11 June 2019 with three catches: 1 on the 10th, 06-09, no photo;
-    // 2 on the 10th, 06-09, with a photo; 3 on the 11th, 21-24, no photo.
-    void start(const QString& trigger = {});
+    // 2 on the 10th, 06-09, with a photo; 3 on the 11th, 21-24, no photo. `extra`: SQL run
+    // after them.
+    void start(const QString& extra = {});
     void openWindow(const std::function<void(TFrmImportaFoto&)>& inside);
 };
 
@@ -77,6 +82,13 @@ void TestPhotoImport::bands() {
     if (band) {
         QCOMPARE(band->start, start);
         QCOMPARE(band->end, end);
+        // The band holding a time of day: its first minute, not its end; past midnight, the
+        // small hours.
+        const QList<std::pair<qint64, QString>> list{{7, text}};
+        QCOMPARE(PhotoMatch::bandHolding(list, QTime(start / 60, start % 60)), qint64(7));
+        QCOMPARE(PhotoMatch::bandHolding(list, QTime((end / 60) % 24, end % 60)), qint64(0));
+        QCOMPARE(PhotoMatch::bandHolding(list, QTime(((end - 1) / 60) % 24, (end - 1) % 60)),
+                 qint64(7));
     }
 }
 
@@ -197,7 +209,7 @@ void TestPhotoImport::scanCountsWhatItCannotUse() {
     QVERIFY(PhotoScan::scanFolder(m_disk.filePath(QStringLiteral("nessuna"))).folderUnreadable);
 }
 
-void TestPhotoImport::start(const QString& trigger) {
+void TestPhotoImport::start(const QString& extra) {
     const QString kept = write(QStringLiteral("gia/preda2.jpg"), TestPictures::jpeg({40, 30}));
     f.start([&](WindowFixture& w) {
         w.exec(QStringLiteral(
@@ -209,8 +221,8 @@ void TestPhotoImport::start(const QString& trigger) {
                    .arg(kept));
         w.exec(QStringLiteral("INSERT INTO TPreda (Nm_uscita, Data, Nm_Ora, Ds_tipo) "
                               "VALUES (1, '2019-06-11', 8, 'Cuoio')"));
-        if (!trigger.isEmpty())
-            w.exec(trigger);
+        if (!extra.isEmpty())
+            w.exec(extra);
     });
     QVERIFY(f.showMainWindow());
 }
@@ -343,6 +355,33 @@ void TestPhotoImport::onlyForASavedSessionWithADate() {
     FrmUscita->ImportaFoto1->trigger();
     QCOMPARE(f.messages().texts(), QStringList{TFrmImportaFoto::kNoStartDate});
     f.messages().clear();
+}
+
+void TestPhotoImport::aNewCatchTakesItsPhotosTime() {
+    const QString dawn = photo(QStringLiteral("nuova/alba.jpg"), "2019:06:11 05:20:00");
+    // Catch 1 lost its date and band: an existing catch keeps what it has.
+    start(QStringLiteral("UPDATE TPreda SET Data = NULL, Nm_Ora = NULL WHERE Id_preda = 1"));
+    TCatchPanel& panel = *FrmUscita->CatchPanel;
+    Query& catches = DM_Sessioni->ADOQ_SESSPrede;
+    QCOMPARE(catches.value(QStringLiteral("Id_preda")).toInt(), 1);
+    panel.OPD_PredeCanClose(dawn);
+    QVERIFY(catches.value(QStringLiteral("Data")).isNull());
+    QVERIFY(catches.value(QStringLiteral("Nm_Ora")).isNull());
+    QTest::mouseClick(panel.SBCancel_Prede, Qt::LeftButton);
+    // A new catch with neither takes both from the photo, and shows them.
+    QTest::mouseClick(panel.SBNew_Prede, Qt::LeftButton);
+    panel.OPD_PredeCanClose(dawn);
+    QCOMPARE(catches.value(QStringLiteral("Data")).toDate(), QDate(2019, 6, 11));
+    QCOMPARE(catches.value(QStringLiteral("Nm_Ora")).toInt(), 2); // 03:00 - 06:00
+    QCOMPARE(panel.DBEdit2->text(), QStringLiteral("11/06/2019"));
+    QTest::mouseClick(panel.SBCancel_Prede, Qt::LeftButton);
+    // A new catch with its date typed keeps it, and takes no band either.
+    QTest::mouseClick(panel.SBNew_Prede, Qt::LeftButton);
+    catches.setValue(QStringLiteral("Data"), QStringLiteral("2019-06-10"));
+    panel.OPD_PredeCanClose(dawn);
+    QCOMPARE(catches.value(QStringLiteral("Data")).toDate(), QDate(2019, 6, 10));
+    QVERIFY(catches.value(QStringLiteral("Nm_Ora")).isNull());
+    QTest::mouseClick(panel.SBCancel_Prede, Qt::LeftButton);
 }
 
 QTEST_MAIN(TestPhotoImport)
