@@ -80,10 +80,10 @@ TFrmImportaFoto::TFrmImportaFoto(TDM_ImportaFoto& module, QWidget* parent)
     Sign->setToolTip(QStringLiteral("-: l'orologio della fotocamera era avanti"));
     Hours = new QSpinBox(this);
     Hours->setRange(0, 99);
-    Hours->setSuffix(QStringLiteral(" ore"));
+    Hours->setSuffix(QStringLiteral(" h"));
     Minutes = new QSpinBox(this);
     Minutes->setRange(0, 59);
-    Minutes->setSuffix(QStringLiteral(" minuti"));
+    Minutes->setSuffix(QStringLiteral(" min"));
     settings->addWidget(Sign);
     settings->addWidget(Hours);
     settings->addWidget(Minutes);
