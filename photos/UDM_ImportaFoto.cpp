@@ -1,5 +1,6 @@
 #include "photos/UDM_ImportaFoto.h"
 
+#include "data/CommandTransaction.h"
 #include "data/U_QFile.h"
 #include "engine/EngineError.h"
 
@@ -10,11 +11,7 @@ TDM_ImportaFoto::TDM_ImportaFoto(Connection* connection)
     : ComponentOwner(QStringLiteral("DM_ImportaFoto")), conn(connection) {}
 
 QString TDM_ImportaFoto::text(const Component& c) const {
-    const QString sql = ReadQueryText(componentName(), c.componentName());
-    if (IsMissingQueryText(sql))
-        throw EngineError(QStringLiteral("Manca il testo della query '%1' nel file qry.ini.")
-                              .arg(c.componentName()));
-    return sql;
+    return RequireQueryText(componentName(), c.componentName());
 }
 
 void TDM_ImportaFoto::openFor(Query& q, int sessionId) {
@@ -73,8 +70,7 @@ TDM_ImportaFoto::Stored TDM_ImportaFoto::Store(int sessionId,
          {&ADOC_Inizio, &ADOC_Conferma, &ADOC_Annulla, &ADOC_FotoPreda, &ADOC_NuovoReportage})
         c->setSql(text(*c));
     Stored stored;
-    ADOC_Inizio.execute();
-    try {
+    RunInTransaction(ADOC_Inizio, ADOC_Conferma, ADOC_Annulla, [&] {
         for (const Assignment& a : assignments) {
             if (a.use.kind == PhotoMatch::Use::Catch) {
                 ADOC_FotoPreda.setParams({a.path, a.use.catchId, sessionId});
@@ -87,14 +83,6 @@ TDM_ImportaFoto::Stored TDM_ImportaFoto::Store(int sessionId,
                 ++stored.reportage;
             }
         }
-        ADOC_Conferma.execute();
-    } catch (...) {
-        try {
-            ADOC_Annulla.execute();
-        } catch (const EngineError&) {
-            // The failure that stopped the changes is the one to report.
-        }
-        throw;
-    }
+    });
     return stored;
 }
